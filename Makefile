@@ -1,0 +1,49 @@
+# make          builds dist/win32/SETUP.EXE (shipped) and dist/win64/SETUP.EXE (tested)
+# make test     installs what is missing, builds, and runs the whole test suite under Wine
+# make demo     runs setup end to end under Wine (DEMO=<scenario> picks another run)
+# make bench    measures size and speed
+
+SHELL := /bin/bash
+ROOT := $(CURDIR)
+BUILD := $(ROOT)/build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build32 build64 test demo bench clean
+
+all: deps build32 build64
+
+deps:
+	@scripts/deps.sh
+
+build32: deps
+	@echo "build: 32-bit SETUP.EXE"
+	@mkdir -p $(BUILD)
+	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > $(BUILD)/cmake-win32.log
+	@cmake --build $(BUILD)/win32 -j $(JOBS) -- --no-print-directory
+	@mkdir -p dist/win32 && cp $(BUILD)/win32/SETUP.EXE dist/win32/SETUP.EXE
+
+build64: deps
+	@echo "build: 64-bit SETUP.EXE, test programs and fixtures"
+	@mkdir -p $(BUILD)
+	@cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_TESTS=ON $(CMAKE_FLAGS) > $(BUILD)/cmake-win64.log
+	@cmake --build $(BUILD)/win64 -j $(JOBS) -- --no-print-directory
+	@mkdir -p dist/win64 && cp $(BUILD)/win64/SETUP.EXE dist/win64/SETUP.EXE
+
+test: all
+	@scripts/make-wine-template.sh $(BUILD)/wine-template
+	@echo "test: running the suite under Wine and Xvfb"
+	@cd $(BUILD)/win64 && xvfb-run -a -s "-screen 0 1024x768x24" \
+	    ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+demo: all
+	@scripts/make-wine-template.sh $(BUILD)/wine-template
+	@scripts/demo.sh $(DEMO)
+
+bench: all
+	@scripts/bench.sh
+
+clean:
+	rm -rf $(BUILD) dist

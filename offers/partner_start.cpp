@@ -1,0 +1,30 @@
+#include "offers/partner_start.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include <shellapi.h>
+
+int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
+                        HANDLE* process)
+{
+    *process = NULL;
+    char path[MAX_PATH];
+    if (!SourceFilePath(fileName, path, sizeof path))
+        return 0;
+    SHELLEXECUTEINFOA launch;
+    ZeroMemory(&launch, sizeof launch);
+    launch.cbSize = sizeof launch;
+    launch.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    launch.lpVerb = verb;
+    launch.lpFile = path;
+    launch.lpParameters = arguments;
+    launch.nShow = showCommand;
+    if (!ShellExecuteExA(&launch))
+        return 0;
+    *process = launch.hProcess;
+    return 1;
+}
+
+const char* ElevationVerb()
+{
+    return IsVistaOrLater ? "runas" : "open";
+}

@@ -1,0 +1,30 @@
+#!/bin/bash
+# Runs one Windows program under wine64 in a prefix of its own, copied from
+# the template, and removes the prefix afterwards. The system folders are
+# shared with the template by hard links: tests may add files there but
+# must never change one in place.
+set -u
+here=$(cd "$(dirname "$0")/.." && pwd)
+template=${TARVEX_WINE_TEMPLATE:-$here/build/wine-template}
+"$here/scripts/make-wine-template.sh" "$template" || exit 1
+
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/tarvex-prefix.XXXXXX")
+shared="system32 syswow64 winsxs"
+excludes=""
+for d in $shared; do excludes="$excludes --exclude=./drive_c/windows/$d"; done
+tar -C "$template" $excludes -cf - . | tar -C "$prefix" -xf -
+for d in $shared; do
+    [ -d "$template/drive_c/windows/$d" ] && cp -al "$template/drive_c/windows/$d" "$prefix/drive_c/windows/$d"
+done
+
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
+/usr/lib/wine/wine64 "$@"
+status=$?
+/usr/lib/wine/wineserver -k 2>/dev/null
+/usr/lib/wine/wineserver -w 2>/dev/null
+if [ -n "${TARVEX_KEEP_PREFIX:-}" ]; then
+    echo "wine-run: prefix kept in $prefix" >&2
+else
+    rm -rf "$prefix"
+fi
+exit $status

@@ -1,0 +1,64 @@
+#include "setup/sequence.h"
+#include "text/text.h"
+
+#define REGISTRY_PATH_CHARS 512
+
+static const char* const AddOnClassIds[] = {
+    "{A09AE68F-B14D-43ED-B713-BA413F034904}",
+    "{F3834A2B-19CF-4A90-BE1D-ECC410D9DA09}",
+};
+
+LONG DeleteRegistryTree(HKEY root, const char* path)
+{
+    HKEY key;
+    LONG status = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &key);
+    if (status != ERROR_SUCCESS)
+        return status;
+    for (;;) {
+        char name[REGISTRY_PATH_CHARS];
+        DWORD nameChars = sizeof name;
+        status = RegEnumKeyExA(key, 0, name, &nameChars, NULL, NULL, NULL, NULL);
+        if (status != ERROR_SUCCESS)
+            break;
+        char subPath[REGISTRY_PATH_CHARS];
+        (void)CopyBounded(subPath, sizeof subPath, path);  // a cut path fails to open
+        (void)AppendBounded(subPath, sizeof subPath, "\\");
+        (void)AppendBounded(subPath, sizeof subPath, name);
+        status = DeleteRegistryTree(root, subPath);
+        if (status != ERROR_SUCCESS) {
+            RegCloseKey(key);
+            return status;
+        }
+    }
+    if (status == ERROR_NO_MORE_ITEMS)
+        status = RegDeleteKeyA(root, path);
+    RegCloseKey(key);
+    return status;
+}
+
+// The product's two browser components must not be loaded by Internet
+// Explorer as ActiveX controls: drop their category registrations and set
+// their compatibility flags. Failures here change nothing else.
+void PrepareBrowserAddOnEntries()
+{
+    char path[REGISTRY_PATH_CHARS];
+    for (const char* classId : AddOnClassIds) {
+        (void)FormatBounded(path, sizeof path, "CLSID\\%s\\Implemented Categories", classId);
+        (void)DeleteRegistryTree(HKEY_CLASSES_ROOT, path);  // absent is fine
+    }
+
+    HKEY compatibility;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility",
+                      0, KEY_ALL_ACCESS, &compatibility) != ERROR_SUCCESS)
+        return;
+    for (const char* classId : AddOnClassIds) {
+        HKEY entry;
+        if (RegCreateKeyExA(compatibility, classId, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
+                            &entry, NULL) != ERROR_SUCCESS)
+            continue;
+        DWORD flags = 0x400;
+        (void)RegSetValueExA(entry, "Compatibility Flags", 0, REG_DWORD, (const BYTE*)&flags, sizeof flags);
+        RegCloseKey(entry);
+    }
+    RegCloseKey(compatibility);
+}

@@ -1,0 +1,13 @@
+// Process-wide state shared by every part of setup, set at the start of the
+// run before the first message or offer.
+#pragma once
+#include <windows.h>
+
+#define SETUP_CAPTION_CHARS 29  // 28 characters and the NUL
+#define SETUP_PATH_CHARS MAX_PATH
+
+extern HINSTANCE SetupInstance;
+extern char SetupCaption[SETUP_CAPTION_CHARS];
+extern HCURSOR BusyCursor;
+extern char SourceFolder[SETUP_PATH_CHARS];
+extern int IsVistaOrLater;

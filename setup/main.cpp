@@ -1,0 +1,28 @@
+#include "setup/sequence.h"
+
+typedef BOOL(WINAPI* SetDefaultDllDirectoriesFunction)(DWORD);
+typedef BOOL(WINAPI* SetDllDirectoryFunction)(LPCSTR);
+
+// Setup usually starts from a download folder that may hold anything: no
+// DLL may ever be loaded from there. Both functions are looked up because
+// older systems lack them.
+static void RestrictDllSearchToSystemFolder()
+{
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    SetDefaultDllDirectoriesFunction setDefault =
+        (SetDefaultDllDirectoriesFunction)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories");
+    if (setDefault != NULL && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        return;
+    SetDllDirectoryFunction setDirectory = (SetDllDirectoryFunction)(void*)GetProcAddress(kernel, "SetDllDirectoryA");
+    if (setDirectory != NULL)
+        (void)setDirectory("");  // nothing more can be done where it fails
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState)
+{
+    (void)previous;
+    (void)commandLine;
+    (void)showState;
+    RestrictDllSearchToSystemFolder();
+    return RunSetup(instance);
+}

@@ -1,0 +1,13 @@
+// The installed product's version, and the completion report opened on
+// the maker's web server when this run made the product newer.
+#pragma once
+#include <windows.h>
+#include "setup/sequence.h"
+
+#define PARTNER_LIST_CHARS 512
+#define MODULE_STRING_CHARS 512
+
+void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize);
+void SendCompletionReport(const FileVersion* before, const RunRecord* run);
+void AppendPartnerItem(char* list, size_t size, const char* code, int flag);
+int LoadModuleString(HMODULE module, UINT id, char* buffer);

@@ -1,0 +1,32 @@
+// The run of setup from start to end: a straight sequence of steps on one
+// thread, each of which may end the run.
+#pragma once
+#include <windows.h>
+
+// File version of a program: major and minor in the high half, build and
+// revision in the low half. (0, 0) when the file has none.
+struct FileVersion {
+    DWORD high;
+    DWORD low;
+};
+
+// What the steps of one run learn and decide, for the later steps.
+struct RunRecord {
+    int companionAccepted;
+    int toolbarOfferShown;
+    int isFirefox;
+    int toolbarInstalled;
+    int toolbarChoice;
+    int cleanerAccepted;
+    int cleanerOffered;
+    FileVersion versionBefore;
+};
+
+// The whole run. Always returns 0, the program's exit code.
+int RunSetup(HINSTANCE instance);
+
+// Steps of the run that live in files of their own.
+void PrepareBrowserAddOnEntries();
+LONG DeleteRegistryTree(HKEY root, const char* path);
+int FindSourceFolder();
+void RunWindowsInstaller(RunRecord* run);

@@ -1,0 +1,11 @@
+// The facts of the machine that tests cannot set up under Wine: the version
+// record the system reports, whether the user is an administrator, and
+// today's date. Production code asks the system through these pointers,
+// which start out as the system functions themselves; only tests replace
+// them.
+#pragma once
+#include <windows.h>
+
+extern BOOL(WINAPI* QueryWindowsVersion)(LPOSVERSIONINFOA info);
+extern BOOL(WINAPI* QueryUserIsAdmin)(void);
+extern void(WINAPI* QueryLocalTime)(LPSYSTEMTIME time);

@@ -1,0 +1,69 @@
+#include "setup/sequence.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include "resources/resource.h"
+
+#define PACKAGE_NAME_CHARS 63
+#define INSTALLER_COMMAND_CHARS 300
+
+// The folder of the running program, with its trailing separator. A module
+// path that does not fit leaves the folder empty and answers 0, so that no
+// package or partner file is ever looked for in a folder cut short.
+int FindSourceFolder()
+{
+    DWORD length = GetModuleFileNameA(NULL, SourceFolder, sizeof SourceFolder);
+    if (length == 0 || length >= sizeof SourceFolder) {
+        SourceFolder[0] = '\0';
+        return 0;
+    }
+    char* separator = FindLastSeparator(SourceFolder);
+    if (separator != NULL)
+        separator[1] = '\0';
+    return 1;
+}
+
+static int StartAndWait(char* commandLine)
+{
+    // The system's own msiexec.exe by full path: an msiexec.exe lying beside
+    // setup must never run instead. The command line stays as users see it.
+    char application[MAX_PATH];
+    if (!SystemFilePath("msiexec.exe", application, sizeof application))
+        return 0;
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(application, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
+        return 0;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 1;
+}
+
+void RunWindowsInstaller(RunRecord* run)
+{
+    char package[PACKAGE_NAME_CHARS];
+    if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, sizeof package) <= 0)
+        package[0] = '\0';
+
+    // A command line cut short would name another file: it is not started.
+    char commandLine[INSTALLER_COMMAND_CHARS];
+    bool complete = SourceFolder[0] != '\0' &&
+                    FormatBounded(commandLine, sizeof commandLine, "msiexec /i \"%s%s\"", SourceFolder, package) ==
+                        BOUNDED_OK;
+
+    // Without its package the Windows Installer could only fail: the user
+    // is told which file setup looked for instead.
+    char packagePath[MAX_PATH];
+    WIN32_FIND_DATAA found;
+    bool present = SourceFilePath(package, packagePath, sizeof packagePath) && !FileIsMissing(packagePath, &found);
+
+    HCURSOR kept = SetCursor(BusyCursor);
+    bool started = complete && present && StartAndWait(commandLine);
+    SetCursor(kept);
+    if (!started) {
+        ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
+        run->companionAccepted = 0;
+    }
+}

@@ -1,0 +1,107 @@
+#include "setup_run.h"
+#include "test_paths.h"
+#include "registry_sandbox.h"
+#include <stdio.h>
+
+std::string FixturePath(const std::string& relative)
+{
+    return std::string(TEST_FIXTURES_DIR) + "\\" + relative;
+}
+
+bool CopyFixture(const std::string& relative, const std::string& target)
+{
+    return CopyFileA(FixturePath(relative).c_str(), target.c_str(), FALSE) != 0;
+}
+
+static void MakeFolders(const std::string& folder)
+{
+    for (size_t i = 3; i <= folder.size(); ++i)
+        if (i == folder.size() || folder[i] == '\\')
+            CreateDirectoryA(folder.substr(0, i).c_str(), NULL);
+}
+
+std::string PrepareSourceFolder(const std::string& folder, const std::vector<std::string>& files)
+{
+    MakeFolders(folder);
+    std::string setup = folder + "\\SETUP.EXE";
+    CopyFileA(TEST_SETUP_PROGRAM, setup.c_str(), FALSE);
+    for (const std::string& file : files) {
+        size_t equals = file.find('=');
+        std::string source = file.substr(0, equals);
+        std::string name = equals != std::string::npos ? file.substr(equals + 1)
+                                                       : source.substr(source.find_last_of('\\') + 1);
+        CopyFixture(source, folder + "\\" + name);
+    }
+    return setup;
+}
+
+void SetWindowsVersionFor(const char* program, const char* version)
+{
+    std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
+    SetText(HKEY_CURRENT_USER, key.c_str(), "Version", version);
+}
+
+void RegisterRecordingBrowser()
+{
+    std::string command = "\"" + FixturePath("browser.exe") + "\" \"%1\"";
+    SetText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "", command.c_str());
+}
+
+SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer>& answers,
+                            const std::string& currentFolder, DWORD timeoutMs, const std::string& pictureFolder)
+{
+    SetupResult result;
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    std::string commandLine = "\"" + program + "\"";
+    if (!CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
+                        currentFolder.empty() ? NULL : currentFolder.c_str(), &startup, &process))
+        return result;
+    Autopilot pilot(process.dwProcessId, answers, pictureFolder);
+    pilot.Start();
+    result.ended = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    if (!result.ended)
+        TerminateProcess(process.hProcess, 99);
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    result.windows = pilot.Finish();
+    return result;
+}
+
+std::vector<std::string> RecordedEvents()
+{
+    std::vector<std::string> lines;
+    FILE* file = fopen("C:\\tarvex-events.log", "rb");
+    if (file == NULL)
+        return lines;
+    char line[4096];
+    while (fgets(line, sizeof line, file) != NULL) {
+        std::string text = line;
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        lines.push_back(text);
+    }
+    fclose(file);
+    return lines;
+}
+
+std::vector<std::string> RecordedPrograms()
+{
+    std::vector<std::string> names;
+    for (const std::string& line : RecordedEvents())
+        names.push_back(line.substr(0, line.find('\t')));
+    return names;
+}
+
+void SetFixtureSetting(const char* program, const char* key, const char* value)
+{
+    WritePrivateProfileStringA(program, key, value, "C:\\tarvex-fixtures.ini");
+}
+
+bool ProductInstalled()
+{
+    return KeyExists(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tarvex32.exe");
+}

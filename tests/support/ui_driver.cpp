@@ -1,0 +1,384 @@
+#include "ui_driver.h"
+#include <stdio.h>
+#include <stdint.h>
+
+std::string WindowText(HWND window)
+{
+    char text[4096] = "";
+    // WM_GETTEXT works across processes for the standard controls.
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, NULL);
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item != NULL ? WindowText(item) : std::string("<no control>");
+}
+
+std::string MessageBoxText(HWND box)
+{
+    return ItemText(box, 0xFFFF);
+}
+
+static bool IsDialogClass(HWND window)
+{
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    return lstrcmpA(className, "#32770") == 0;
+}
+
+// A message box has its text in the static 0xFFFF and no control of its own
+// with an id in the range setup's templates use.
+bool IsMessageBox(HWND window)
+{
+    return IsDialogClass(window) && GetDlgItem(window, 0xFFFF) != NULL && GetDlgItem(window, 401) == NULL;
+}
+
+struct DialogSearch {
+    DWORD processId;
+    const std::vector<HWND>* seen;
+    HWND found;
+};
+
+static BOOL CALLBACK CheckTopWindow(HWND window, LPARAM param)
+{
+    DialogSearch* search = (DialogSearch*)param;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || !IsDialogClass(window))
+        return TRUE;
+    for (HWND known : *search->seen)
+        if (known == window)
+            return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND WaitForNewDialog(DWORD processId, const std::vector<HWND>& seen, DWORD timeoutMs)
+{
+    DialogSearch search = {processId != 0 ? processId : GetCurrentProcessId(), &seen, NULL};
+    DWORD start = GetTickCount();
+    for (;;) {
+        search.found = NULL;
+        EnumWindows(CheckTopWindow, (LPARAM)&search);
+        if (search.found != NULL) {
+            Sleep(50);  // let the dialog finish its initialisation and painting
+            return search.found;
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return NULL;
+        Sleep(20);
+    }
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    HWND button = GetDlgItem(dialog, id);
+    if (button != NULL && id != IDOK && id != IDCANCEL && GetDlgCtrlID(button) == id) {
+        char className[32] = "";
+        GetClassNameA(button, className, sizeof className);
+        if (lstrcmpiA(className, "Button") == 0) {
+            PostMessageA(button, BM_CLICK, 0, 0);
+            return;
+        }
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
+}
+
+HWND FocusedControl(HWND dialog)
+{
+    GUITHREADINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, NULL), &info))
+        return NULL;
+    return info.hwndFocus;
+}
+
+void PressKey(HWND dialog, UINT virtualKey)
+{
+    HWND target = FocusedControl(dialog);
+    if (target == NULL)
+        target = dialog;
+    UINT scan = MapVirtualKeyA(virtualKey, 0);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    if (virtualKey == VK_SPACE)
+        PostMessageA(target, WM_CHAR, ' ', 1 | (scan << 16));
+    PostMessageA(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
+}
+
+void CloseWithCloseBox(HWND dialog)
+{
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void ClickControl(HWND dialog, int id, int x, int y)
+{
+    HWND control = GetDlgItem(dialog, id);
+    LPARAM where = MAKELPARAM(x, y);
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(control, WM_LBUTTONUP, 0, where);
+}
+
+// Pixels of a screen rectangle as 32-bit BGRX, top row first.
+static std::vector<uint32_t> ScreenPixels(const RECT& rect)
+{
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    std::vector<uint32_t> pixels;
+    if (width <= 0 || height <= 0)
+        return pixels;
+    pixels.resize((size_t)width * height);
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = NULL;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    memcpy(pixels.data(), bits, pixels.size() * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    for (uint32_t& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
+}
+
+// Draws a system icon on the given background, as a message box shows it.
+static std::vector<uint32_t> RenderIcon(LPCSTR iconName, int width, int height, uint32_t background)
+{
+    std::vector<uint32_t> pixels((size_t)width * height);
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = NULL;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        ((uint32_t*)bits)[i] = background;
+    DrawIconEx(memory, 0, 0, LoadIconA(NULL, iconName), 0, 0, 0, NULL, DI_NORMAL);
+    GdiFlush();
+    memcpy(pixels.data(), bits, pixels.size() * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    for (uint32_t& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
+}
+
+static BOOL CALLBACK FindIconControl(HWND child, LPARAM param)
+{
+    char className[32] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(child)) {
+        *(HWND*)param = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+UINT MessageBoxIcon(HWND box)
+{
+    HWND iconControl = NULL;
+    EnumChildWindows(box, FindIconControl, (LPARAM)&iconControl);
+    if (iconControl == NULL)
+        return 0;
+    RECT rect;
+    GetWindowRect(iconControl, &rect);
+    int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
+    rect.right = rect.left + width;
+    rect.bottom = rect.top + height;
+    std::vector<uint32_t> shown = ScreenPixels(rect);
+    if (shown.empty())
+        return 0;
+    struct Candidate {
+        LPCSTR name;
+        UINT style;
+    } candidates[] = {{IDI_HAND, MB_ICONERROR},
+                      {IDI_EXCLAMATION, MB_ICONWARNING},
+                      {IDI_ASTERISK, MB_ICONINFORMATION},
+                      {IDI_QUESTION, MB_ICONQUESTION}};
+    UINT best = 0;
+    size_t bestDifferences = shown.size() / 10;  // allow a little anti-aliasing noise
+    for (const Candidate& candidate : candidates) {
+        std::vector<uint32_t> drawn = RenderIcon(candidate.name, width, height, shown[0]);
+        size_t differences = 0;
+        for (size_t i = 0; i < shown.size(); ++i)
+            differences += shown[i] != drawn[i];
+        if (differences < bestDifferences) {
+            bestDifferences = differences;
+            best = candidate.style;
+        }
+    }
+    return best;
+}
+
+bool SaveWindowPicture(HWND window, const std::string& path)
+{
+    RECT rect;
+    if (!GetWindowRect(window, &rect))
+        return false;
+    std::vector<uint32_t> pixels = ScreenPixels(rect);
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (pixels.empty())
+        return false;
+    int rowBytes = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER fileHeader;
+    BITMAPINFOHEADER header;
+    ZeroMemory(&fileHeader, sizeof fileHeader);
+    ZeroMemory(&header, sizeof header);
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biSizeImage = rowBytes * height;
+    fileHeader.bfType = 0x4D42;
+    fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
+    fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
+    FILE* file = fopen(path.c_str(), "wb");
+    if (file == NULL)
+        return false;
+    fwrite(&fileHeader, sizeof fileHeader, 1, file);
+    fwrite(&header, sizeof header, 1, file);
+    std::vector<unsigned char> row(rowBytes);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            uint32_t p = pixels[(size_t)y * width + x];
+            row[x * 3] = p & 0xFF;
+            row[x * 3 + 1] = (p >> 8) & 0xFF;
+            row[x * 3 + 2] = (p >> 16) & 0xFF;
+        }
+        fwrite(row.data(), rowBytes, 1, file);
+    }
+    fclose(file);
+    return true;
+}
+
+Answer Press(int button)
+{
+    Answer answer;
+    answer.button = button;
+    return answer;
+}
+
+Answer Key(UINT virtualKey)
+{
+    Answer answer;
+    answer.key = virtualKey;
+    return answer;
+}
+
+Answer CloseBox()
+{
+    Answer answer;
+    answer.closeBox = true;
+    return answer;
+}
+
+Answer Inspect(std::function<void(HWND)> inspect, Answer then)
+{
+    then.inspect = inspect;
+    return then;
+}
+
+Autopilot::Autopilot(DWORD processId, std::vector<Answer> answers, const std::string& pictureFolder)
+    : processId_(processId != 0 ? processId : GetCurrentProcessId()), answers_(answers), pictureFolder_(pictureFolder)
+{
+    InitializeCriticalSection(&lock_);
+}
+
+Autopilot::~Autopilot()
+{
+    Finish();
+    DeleteCriticalSection(&lock_);
+}
+
+void Autopilot::Start()
+{
+    thread_ = CreateThread(NULL, 0, Run, this, 0, NULL);
+}
+
+std::vector<SeenWindow> Autopilot::Finish()
+{
+    if (thread_ != NULL) {
+        InterlockedExchange(&stop_, 1);
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        thread_ = NULL;
+    }
+    EnterCriticalSection(&lock_);
+    std::vector<SeenWindow> seen = seen_;
+    LeaveCriticalSection(&lock_);
+    return seen;
+}
+
+size_t Autopilot::SeenCount()
+{
+    EnterCriticalSection(&lock_);
+    size_t count = seen_.size();
+    LeaveCriticalSection(&lock_);
+    return count;
+}
+
+DWORD WINAPI Autopilot::Run(void* self)
+{
+    ((Autopilot*)self)->Watch();
+    return 0;
+}
+
+void Autopilot::Watch()
+{
+    std::vector<HWND> handled;
+    size_t next = 0;
+    while (!stop_) {
+        HWND window = WaitForNewDialog(processId_, handled, 100);
+        if (window == NULL)
+            continue;
+        handled.push_back(window);
+        SeenWindow seen;
+        seen.caption = WindowText(window);
+        seen.messageBox = IsMessageBox(window);
+        if (seen.messageBox) {
+            seen.text = MessageBoxText(window);
+            seen.icon = MessageBoxIcon(window);
+        }
+        if (!pictureFolder_.empty()) {
+            char name[MAX_PATH];
+            snprintf(name, sizeof name, "%s\\window-%02u.bmp", pictureFolder_.c_str(), (unsigned)handled.size());
+            SaveWindowPicture(window, name);
+        }
+        EnterCriticalSection(&lock_);
+        seen_.push_back(seen);
+        LeaveCriticalSection(&lock_);
+
+        Answer answer = next < answers_.size() ? answers_[next] : Key(VK_ESCAPE);
+        ++next;
+        if (answer.inspect)
+            answer.inspect(window);
+        if (answer.closeBox)
+            CloseWithCloseBox(window);
+        else if (answer.key != 0)
+            PressKey(window, answer.key);
+        else
+            ClickButton(window, answer.button);
+    }
+}

@@ -1,0 +1,78 @@
+// Sees and answers the modal windows of setup as a user would: reads their
+// captions, texts and controls, and presses buttons or keys. Works on the
+// windows of the test process itself (a dialog opened by a function under
+// test) and on those of a running SETUP.EXE alike.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
+// The text of a message box (its static control 0xFFFF).
+std::string MessageBoxText(HWND box);
+// MB_ICONERROR, MB_ICONWARNING, MB_ICONINFORMATION, MB_ICONQUESTION, or 0,
+// told from the pixels of the message box's icon.
+UINT MessageBoxIcon(HWND box);
+bool IsMessageBox(HWND window);
+
+// The next visible top-level dialog window of the process (0: this process)
+// that is not in `seen`, or NULL after the time limit.
+HWND WaitForNewDialog(DWORD processId, const std::vector<HWND>& seen, DWORD timeoutMs);
+
+// Input as the user gives it. Buttons are clicked; keys go to the control
+// that has the keyboard focus in the window's thread.
+void ClickButton(HWND dialog, int id);
+void PressKey(HWND dialog, UINT virtualKey);
+void CloseWithCloseBox(HWND dialog);
+void ClickControl(HWND dialog, int id, int x, int y);  // client coordinates of the control
+HWND FocusedControl(HWND dialog);
+
+// Saves what the window shows on the screen as a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::string& path);
+
+// What a user saw in one window.
+struct SeenWindow {
+    std::string caption;
+    std::string text;  // a message box's text; empty for other dialogs
+    UINT icon = 0;     // a message box's icon
+    bool messageBox = false;
+};
+
+// One answer: look at the window, then press a button or a key.
+struct Answer {
+    std::function<void(HWND)> inspect;
+    int button = 0;
+    UINT key = 0;
+    bool closeBox = false;
+};
+Answer Press(int button);
+Answer Key(UINT virtualKey);
+Answer CloseBox();
+Answer Inspect(std::function<void(HWND)> inspect, Answer then);
+
+// Answers the windows of a process in the order they appear, one answer
+// each, on a thread of its own. A window that appears after the answers are
+// used up is recorded and closed with Esc.
+class Autopilot {
+public:
+    Autopilot(DWORD processId, std::vector<Answer> answers, const std::string& pictureFolder = "");
+    ~Autopilot();
+    void Start();
+    // Stops watching and returns what was seen.
+    std::vector<SeenWindow> Finish();
+    // Windows seen so far (safe to call while running).
+    size_t SeenCount();
+
+private:
+    static DWORD WINAPI Run(void* self);
+    void Watch();
+    DWORD processId_;
+    std::vector<Answer> answers_;
+    std::string pictureFolder_;
+    std::vector<SeenWindow> seen_;
+    CRITICAL_SECTION lock_;
+    HANDLE thread_ = NULL;
+    volatile LONG stop_ = 0;
+};

@@ -1,0 +1,57 @@
+#include "text/text.h"
+#include "setup/globals.h"
+
+#define LOADED_PIECE_CHARS 514
+#define MESSAGE_BUFFER_COUNT 3
+
+static char MessageBuffers[MESSAGE_BUFFER_COUNT][MESSAGE_TEXT_CHARS + 1];
+static int NextMessageBuffer;
+
+static void ReportStringFailure(const char* format, UINT id)
+{
+    char text[128];
+    (void)FormatBounded(text, sizeof text, format, (int)id);  // always fits
+    MessageBoxA(NULL, text, NULL, MB_ICONERROR);
+}
+
+const char* LoadMessageText(UINT id)
+{
+    char* buffer = MessageBuffers[NextMessageBuffer];
+    NextMessageBuffer = (NextMessageBuffer + 1) % MESSAGE_BUFFER_COUNT;
+    buffer[0] = '\0';
+
+    size_t collected = 0;
+    for (;;) {
+        char piece[LOADED_PIECE_CHARS];
+        int length = LoadStringA(SetupInstance, id, piece, sizeof piece);
+        if (length <= 0) {
+            ReportStringFailure("Internal error: string resource not found: %d", id);
+            return buffer;
+        }
+        if (collected + (size_t)length > MESSAGE_TEXT_CHARS) {
+            ReportStringFailure("Internal error: string resource too long: %d", id);
+            return buffer;
+        }
+        bool continues = piece[0] == '!';
+        const char* shown = continues ? piece + 1 : piece;
+        (void)AppendBounded(buffer, MESSAGE_TEXT_CHARS + 1, shown);  // fits: checked above
+        collected += lstrlenA(shown);
+        if (!continues)
+            return buffer;
+        ++id;
+    }
+}
+
+int ShowMessage(HWND owner, UINT id, UINT style, ...)
+{
+    char format[MESSAGE_TEXT_CHARS];
+    if (LoadStringA(SetupInstance, id, format, sizeof format) <= 0)
+        format[0] = '\0';
+
+    char text[MESSAGE_TEXT_CHARS + 1];
+    va_list args;
+    va_start(args, style);
+    (void)FormatBoundedV(text, sizeof text, format, args);  // a longer text is cut
+    va_end(args);
+    return MessageBoxA(owner, text, SetupCaption, style);
+}

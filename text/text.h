@@ -1,0 +1,39 @@
+// Text and messages: size-checked string operations, the string-table
+// loader and message boxes, and the small path, file and window helpers
+// that every other part of setup shares. All text is ANSI.
+#pragma once
+#include <windows.h>
+#include <stdarg.h>
+
+// Result of the bounded string operations (an HRESULT).
+#define BOUNDED_OK S_OK
+#define BOUNDED_INVALID E_INVALIDARG
+#define BOUNDED_TRUNCATED ((HRESULT)0x8007007AL)
+
+#define BOUNDED_MAX_SIZE 0x7FFFFFFFu   // largest destination size accepted
+#define BOUNDED_MAX_COUNT 0x7FFFFFFEu  // largest count CopyBoundedN accepts
+
+HRESULT CopyBounded(char* dest, size_t destSize, const char* source);
+HRESULT CopyBoundedN(char* dest, size_t destSize, const char* source, size_t maxCount);
+HRESULT AppendBounded(char* dest, size_t destSize, const char* source);
+HRESULT FormatBounded(char* dest, size_t destSize, const char* format, ...);
+HRESULT FormatBoundedV(char* dest, size_t destSize, const char* format, va_list args);
+
+// Multibyte-aware path scanning: the trail byte of a double-byte character
+// is never taken for a separator.
+char* FindLastSeparator(char* text);
+void EnsureTrailingBackslash(char* path, size_t pathSize);
+
+#define MESSAGE_TEXT_CHARS 512
+const char* LoadMessageText(UINT id);
+int ShowMessage(HWND owner, UINT id, UINT style, ...);
+
+int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found);
+void CenterWindowOnScreen(HWND window);
+
+// Full path of a file in the system folder, or of a file in SourceFolder.
+// Both return 1 when the whole path fitted into the buffer, else 0.
+int SystemFilePath(const char* fileName, char* path, size_t pathSize);
+int SourceFilePath(const char* fileName, char* path, size_t pathSize);
+// Loads a system library by its full path, never from the search path.
+HMODULE LoadSystemLibrary(const char* fileName);
