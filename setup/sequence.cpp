@@ -2,12 +2,28 @@
 #include "setup/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
-#include <commctrl.h>
+
+typedef void(WINAPI* InitCommonControlsFunction)(void);
+
+// The common controls are loaded here rather than imported: imported, they
+// would be loaded while the process starts, before the DLL search is
+// restricted, and would take their own dependencies (the theme library) from
+// the program's folder. By name, the manifest's side-by-side copy is found.
+static void InitialiseCommonControls()
+{
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    if (controls == NULL)
+        return;
+    InitCommonControlsFunction initialise =
+        (InitCommonControlsFunction)(void*)GetProcAddress(controls, "InitCommonControls");
+    if (initialise != NULL)
+        initialise();
+}
 
 static void InitialiseGlobals(HINSTANCE instance)
 {
     SetupInstance = instance;
-    InitCommonControls();
+    InitialiseCommonControls();
     if (LoadStringA(instance, IDS_CAPTION, SetupCaption, sizeof SetupCaption) <= 0)
         SetupCaption[0] = '\0';
     BusyCursor = LoadCursor(NULL, IDC_ARROW);
