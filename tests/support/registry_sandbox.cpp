@@ -47,6 +47,15 @@ bool SetNumber(HKEY root, const char* key, const char* name, DWORD value)
     return SetBytes(root, key, name, &value, sizeof value, REG_DWORD);
 }
 
+bool CreateKey(HKEY root, const char* key)
+{
+    HKEY handle;
+    if (RegCreateKeyExA(root, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}
+
 bool KeyExists(HKEY root, const char* key)
 {
     HKEY handle;

@@ -19,6 +19,7 @@ private:
 bool SetText(HKEY root, const char* key, const char* name, const char* value, DWORD type = REG_SZ);
 bool SetBytes(HKEY root, const char* key, const char* name, const void* data, DWORD size, DWORD type);
 bool SetNumber(HKEY root, const char* key, const char* name, DWORD value);
+bool CreateKey(HKEY root, const char* key);
 bool KeyExists(HKEY root, const char* key);
 bool ValueExists(HKEY root, const char* key, const char* name);
 std::string GetText(HKEY root, const char* key, const char* name);

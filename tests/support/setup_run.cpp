@@ -48,7 +48,8 @@ void RegisterRecordingBrowser()
 }
 
 SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer>& answers,
-                            const std::string& currentFolder, DWORD timeoutMs, const std::string& pictureFolder)
+                            const std::string& currentFolder, DWORD timeoutMs, const std::string& pictureFolder,
+                            bool userAnswers)
 {
     SetupResult result;
     STARTUPINFOA startup;
@@ -60,6 +61,8 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
                         currentFolder.empty() ? NULL : currentFolder.c_str(), &startup, &process))
         return result;
     Autopilot pilot(process.dwProcessId, answers, pictureFolder);
+    if (userAnswers)
+        pilot.LeaveAnswersToTheUser();
     pilot.Start();
     result.ended = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
     if (!result.ended)

@@ -29,7 +29,7 @@ struct SetupResult {
 
 SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer>& answers,
                             const std::string& currentFolder = "", DWORD timeoutMs = 60000,
-                            const std::string& pictureFolder = "");
+                            const std::string& pictureFolder = "", bool userAnswers = false);
 
 // What the recorder fixtures logged, one line each: name, arguments,
 // "installed=yes|no" and "from=<full path>", separated by tabs.

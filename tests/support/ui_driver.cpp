@@ -370,6 +370,8 @@ void Autopilot::Watch()
         seen_.push_back(seen);
         LeaveCriticalSection(&lock_);
 
+        if (!answering_)
+            continue;
         Answer answer = next < answers_.size() ? answers_[next] : Key(VK_ESCAPE);
         ++next;
         if (answer.inspect)

@@ -58,6 +58,8 @@ Answer Inspect(std::function<void(HWND)> inspect, Answer then);
 class Autopilot {
 public:
     Autopilot(DWORD processId, std::vector<Answer> answers, const std::string& pictureFolder = "");
+    // Only records and pictures the windows; the user answers them.
+    void LeaveAnswersToTheUser() { answering_ = false; }
     ~Autopilot();
     void Start();
     // Stops watching and returns what was seen.
@@ -75,4 +77,5 @@ private:
     CRITICAL_SECTION lock_;
     HANDLE thread_ = NULL;
     volatile LONG stop_ = 0;
+    bool answering_ = true;
 };

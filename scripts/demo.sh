@@ -1,0 +1,32 @@
+#!/bin/bash
+# Plays one setup scenario under Wine (default: the typical run) and prints
+# what happened. With a display, the user clicks through the real windows;
+# without one (or with TARVEX_DEMO_HEADLESS=1) it runs under Xvfb, answers
+# every window as the scenario says and saves a PNG of each window.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+scenario=${1:-typical}
+demo=$root/build/win64/tests/demo.exe
+if [ "$scenario" = "list" ]; then
+    TARVEX_KEEP_PREFIX= "$root/scripts/wine-run.sh" "$demo" --list
+    exit 0
+fi
+out=$root/demo-output/$scenario
+rm -rf "$out" && mkdir -p "$out"
+winout="Z:$(echo "$out" | tr '/' '\\')"
+
+if [ -n "${DISPLAY:-}" ] && [ -z "${TARVEX_DEMO_HEADLESS:-}" ]; then
+    echo "demo: playing \"$scenario\" on $DISPLAY: answer setup's windows yourself"
+    "$root/scripts/wine-run.sh" "$demo" "$scenario" "$winout" --user-answers | tee "$out/report.txt"
+else
+    echo "demo: playing \"$scenario\" under Xvfb, answering every window as the scenario says"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/wine-run.sh" "$demo" "$scenario" "$winout" \
+        | tee "$out/report.txt"
+fi
+for picture in "$out"/*.bmp; do
+    [ -e "$picture" ] || continue
+    convert "$picture" "${picture%.bmp}.png" && rm "$picture"
+done
+echo
+echo "demo: report and pictures of every window in ${out#$root/}/"
+ls "$out"
