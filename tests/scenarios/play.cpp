@@ -30,9 +30,8 @@ static void ApplyPartnerSetting(const std::string& setting)
     SetFixtureSetting(program.c_str(), key.c_str(), setting.substr(equals + 1).c_str());
 }
 
-Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool userAnswers)
+std::string PrepareMachine(const Machine& machine)
 {
-    const Machine& machine = scenario.machine;
     SetWindowsVersionFor("SETUP.EXE", machine.windows.c_str());
     InstallDefaultBrowser(machine.defaultBrowser);
     // Every Windows with Internet Explorer has this key; a fresh Wine prefix does not.
@@ -41,8 +40,12 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool us
         ApplyPartnerSetting(setting);
     if (machine.prepare)
         machine.prepare();
-    std::string setup = PrepareSourceFolder(SourceFolderPath, machine.sourceFiles);
+    return PrepareSourceFolder(SourceFolderPath, machine.sourceFiles);
+}
 
+Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool userAnswers)
+{
+    std::string setup = PrepareMachine(scenario.machine);
     Outcome outcome;
     outcome.run = RunSetupProgram(setup, scenario.answers, "", userAnswers ? INFINITE : 60000, pictureFolder,
                                   userAnswers);

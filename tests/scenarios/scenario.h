@@ -32,7 +32,10 @@ struct Outcome {
 const std::vector<Scenario>& AllScenarios();
 const Scenario* FindScenario(const std::string& name);
 
-// Makes the machine real in this prefix and runs setup from C:\Downloads.
+// Makes the machine real in this prefix; returns SETUP.EXE's path in the
+// source folder C:\Downloads.
+std::string PrepareMachine(const Machine& machine);
+// Makes the machine real and runs setup from C:\Downloads.
 Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bool userAnswers = false);
 
 // The registry values setup may write, as text, one per line.

@@ -55,16 +55,21 @@ static BOOL CALLBACK CheckTopWindow(HWND window, LPARAM param)
     return FALSE;
 }
 
-HWND WaitForNewDialog(DWORD processId, const std::vector<HWND>& seen, DWORD timeoutMs)
+HWND FindNewDialog(DWORD processId, const std::vector<HWND>& seen)
 {
     DialogSearch search = {processId != 0 ? processId : GetCurrentProcessId(), &seen, NULL};
+    EnumWindows(CheckTopWindow, (LPARAM)&search);
+    return search.found;
+}
+
+HWND WaitForNewDialog(DWORD processId, const std::vector<HWND>& seen, DWORD timeoutMs)
+{
     DWORD start = GetTickCount();
     for (;;) {
-        search.found = NULL;
-        EnumWindows(CheckTopWindow, (LPARAM)&search);
-        if (search.found != NULL) {
+        HWND found = FindNewDialog(processId, seen);
+        if (found != NULL) {
             Sleep(50);  // let the dialog finish its initialisation and painting
-            return search.found;
+            return found;
         }
         if (GetTickCount() - start >= timeoutMs)
             return NULL;

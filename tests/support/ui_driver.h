@@ -20,6 +20,8 @@ bool IsMessageBox(HWND window);
 // The next visible top-level dialog window of the process (0: this process)
 // that is not in `seen`, or NULL after the time limit.
 HWND WaitForNewDialog(DWORD processId, const std::vector<HWND>& seen, DWORD timeoutMs);
+// The same without waiting: the window if it is there now, else NULL.
+HWND FindNewDialog(DWORD processId, const std::vector<HWND>& seen);
 
 // Input as the user gives it. Buttons are clicked; keys go to the control
 // that has the keyboard focus in the window's thread.
