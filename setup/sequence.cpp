@@ -1,5 +1,7 @@
 #include "setup/sequence.h"
 #include "setup/globals.h"
+#include "setup/report.h"
+#include "offers/offers.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include <commctrl.h>
@@ -33,8 +35,11 @@ int RunSetup(HINSTANCE instance)
 
     PrepareBrowserAddOnEntries();
 
-    // Running copies, the installed version and the File Manager extension
-    // are checked here.
+    // Running copies are checked here.
+
+    ReadInstalledVersion(&run.versionBefore, NULL, 0);
+
+    // The File Manager extension is unloaded here.
 
     if (!FindSourceFolder()) {
         char package[64];
@@ -45,12 +50,22 @@ int RunSetup(HINSTANCE instance)
     }
     BusyCursor = LoadCursor(NULL, IDC_WAIT);
 
-    // The partner offers are made here: e-mail companion, toolbar, and the
-    // registry cleaner when no toolbar offer was shown.
+    if (OfferEmailCompanion(&run.companionAccepted) == OFFER_CANCEL)
+        return EndWithoutInstalling();
+
+    // The toolbar offer is made here.
+
+    if (!run.toolbarOfferShown && OfferRegistryCleaner(&run.cleanerAccepted, &run.cleanerOffered) == OFFER_CANCEL)
+        return EndWithoutInstalling();
 
     RunWindowsInstaller(&run);
 
-    // Accepted partner installers run here, then the completion report.
+    if (run.companionAccepted)
+        RunEmailCompanionInstaller();
+    if (run.cleanerAccepted)
+        (void)RunRegistryCleanerInstall();  // setup goes on whether the launcher signalled or not
+
+    SendCompletionReport(&run.versionBefore, &run);
 
     return 0;
 }
