@@ -7,7 +7,6 @@
 
 #define APP_PATHS_KEY_CHARS 512
 #define SETTING_CHARS 512
-#define REPORT_ADDRESS_CHARS 1024
 #define IDENTIFICATION_STRINGS 4
 
 static const char AppPaths[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
@@ -149,16 +148,17 @@ static const char* CompressionMark()
     return mark;
 }
 
-void SendCompletionReport(const FileVersion* before, const RunRecord* run)
+int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, char* addressText)
 {
+    addressText[0] = '\0';
     char program[MAX_PATH] = "";
     FileVersion after;
     ReadInstalledVersion(&after, program, sizeof program);
     if (after.high == 0 || after.low == 0 || !IsNewer(&after, before) || program[0] == '\0')
-        return;
+        return 0;
     char strings[IDENTIFICATION_STRINGS][MODULE_STRING_CHARS];
     if (!LoadIdentification(program, strings))
-        return;
+        return 0;
 
     char partners[PARTNER_LIST_CHARS] = "";
     if (run->toolbarOfferShown)
@@ -179,7 +179,15 @@ void SendCompletionReport(const FileVersion* before, const RunRecord* run)
     AppendValue(&address, partners);
     AppendPlain(&address, "&bm=");
     AppendPlain(&address, CompressionMark());
+    CopyMemory(addressText, address.text, address.length + 1);
+    return 1;
+}
 
+void SendCompletionReport(const FileVersion* before, const RunRecord* run)
+{
+    char address[REPORT_ADDRESS_CHARS];
+    if (!PrepareCompletionReport(before, run, address))
+        return;
     // Nothing comes back from the page: the result is of no use.
-    (void)ShellExecuteA(NULL, "open", address.text, NULL, NULL, SW_SHOWNORMAL);
+    (void)ShellExecuteA(NULL, "open", address, NULL, NULL, SW_SHOWNORMAL);
 }
