@@ -1,5 +1,6 @@
 #include "setup/sequence.h"
 #include "setup/globals.h"
+#include "setup/checks.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include <commctrl.h>
@@ -28,13 +29,25 @@ int RunSetup(HINSTANCE instance)
 
     InitialiseGlobals(instance);
 
-    // Machine and user checks: Windows version, help viewer, classification
-    // and the registry write probe run here.
+    if (!CheckWindowsVersion(NULL) || !CheckHelpViewer())
+        return 0;
+    ClassifyWindows();
+    // From Windows Vista on, the installer asks for the rights it needs
+    // itself; before it, a user without them would fail half-way.
+    if (!IsVistaOrLater && LacksRegistryWriteAccess()) {
+        ShowMessage(NULL, IDS_NEEDS_ADMINISTRATOR, MB_ICONERROR);
+        return 0;
+    }
 
     PrepareBrowserAddOnEntries();
 
-    // Running copies, the installed version and the File Manager extension
-    // are checked here.
+    if (!WaitForRunningCopies())
+        return 0;
+
+    // The installed version is read here.
+
+    if (!UnloadFileManagerExtension())
+        return 0;
 
     if (!FindSourceFolder()) {
         char package[64];
