@@ -1,5 +1,6 @@
 #include "setup/sequence.h"
 #include "setup/globals.h"
+#include "setup/checks.h"
 #include "setup/report.h"
 #include "offers/offers.h"
 #include "text/text.h"
@@ -30,16 +31,25 @@ int RunSetup(HINSTANCE instance)
 
     InitialiseGlobals(instance);
 
-    // Machine and user checks: Windows version, help viewer, classification
-    // and the registry write probe run here.
+    if (!CheckWindowsVersion(NULL) || !CheckHelpViewer())
+        return 0;
+    ClassifyWindows();
+    // From Windows Vista on, the installer asks for the rights it needs
+    // itself; before it, a user without them would fail half-way.
+    if (!IsVistaOrLater && LacksRegistryWriteAccess()) {
+        ShowMessage(NULL, IDS_NEEDS_ADMINISTRATOR, MB_ICONERROR);
+        return 0;
+    }
 
     PrepareBrowserAddOnEntries();
 
-    // Running copies are checked here.
+    if (!WaitForRunningCopies())
+        return 0;
 
     ReadInstalledVersion(&run.versionBefore, NULL, 0);
 
-    // The File Manager extension is unloaded here.
+    if (!UnloadFileManagerExtension())
+        return 0;
 
     if (!FindSourceFolder()) {
         char package[64];
