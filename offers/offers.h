@@ -15,6 +15,11 @@
 
 int OfferEmailCompanion(int* companionAccepted);
 void RunEmailCompanionInstaller();
+// 1 when the companion's marker file lies in the folder its registry
+// entries name.
+int EmailCompanionInstalled();
+// Drops leading and trailing blanks and then one pair of enclosing quotes.
+void TrimRegistryString(char* text);
 
 int OfferBrowserToolbar(int* offerShown, int* isFirefox, int* installed);
 

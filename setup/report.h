@@ -9,5 +9,9 @@
 
 void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize);
 void SendCompletionReport(const FileVersion* before, const RunRecord* run);
+// The report address SendCompletionReport opens, in a buffer of
+// REPORT_ADDRESS_CHARS; 0 when this run sends no report.
+#define REPORT_ADDRESS_CHARS 1024
+int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, char* address);
 void AppendPartnerItem(char* list, size_t size, const char* code, int flag);
 int LoadModuleString(HMODULE module, UINT id, char* buffer);

@@ -1,5 +1,8 @@
 #include "setup/sequence.h"
 #include "setup/globals.h"
+#include "setup/checks.h"
+#include "setup/report.h"
+#include "offers/offers.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
@@ -44,13 +47,25 @@ int RunSetup(HINSTANCE instance)
 
     InitialiseGlobals(instance);
 
-    // Machine and user checks: Windows version, help viewer, classification
-    // and the registry write probe run here.
+    if (!CheckWindowsVersion(NULL) || !CheckHelpViewer())
+        return 0;
+    ClassifyWindows();
+    // From Windows Vista on, the installer asks for the rights it needs
+    // itself; before it, a user without them would fail half-way.
+    if (!IsVistaOrLater && LacksRegistryWriteAccess()) {
+        ShowMessage(NULL, IDS_NEEDS_ADMINISTRATOR, MB_ICONERROR);
+        return 0;
+    }
 
     PrepareBrowserAddOnEntries();
 
-    // Running copies, the installed version and the File Manager extension
-    // are checked here.
+    if (!WaitForRunningCopies())
+        return 0;
+
+    ReadInstalledVersion(&run.versionBefore, NULL, 0);
+
+    if (!UnloadFileManagerExtension())
+        return 0;
 
     if (!FindSourceFolder()) {
         char package[64];
@@ -61,12 +76,22 @@ int RunSetup(HINSTANCE instance)
     }
     BusyCursor = LoadCursor(NULL, IDC_WAIT);
 
-    // The partner offers are made here: e-mail companion, toolbar, and the
-    // registry cleaner when no toolbar offer was shown.
+    if (OfferEmailCompanion(&run.companionAccepted) == OFFER_CANCEL)
+        return EndWithoutInstalling();
+
+    // The toolbar offer is made here.
+
+    if (!run.toolbarOfferShown && OfferRegistryCleaner(&run.cleanerAccepted, &run.cleanerOffered) == OFFER_CANCEL)
+        return EndWithoutInstalling();
 
     RunWindowsInstaller(&run);
 
-    // Accepted partner installers run here, then the completion report.
+    if (run.companionAccepted)
+        RunEmailCompanionInstaller();
+    if (run.cleanerAccepted)
+        (void)RunRegistryCleanerInstall();  // setup goes on whether the launcher signalled or not
+
+    SendCompletionReport(&run.versionBefore, &run);
 
     return 0;
 }

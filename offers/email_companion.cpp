@@ -1,0 +1,141 @@
+#include "offers/offers.h"
+#include "offers/choice_dialog.h"
+#include "offers/partner_start.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include "text/registry_text.h"
+#include "resources/resource.h"
+
+#define COMPANION_FOLDER_CHARS 520
+
+static const char CompanionKey[] = "Software\\Halvard Software\\Tarvex Companion";
+static const char CompanionUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion";
+static const char CompanionMarker[] = "txofcsvc.dll";
+static const char CompanionInstaller[] = "TarvexEmailComp20.exe";
+
+static const int CompanionBoldList[] = {IDC_EMAIL_INSTALL, 0};
+static const int CompanionSelectionList[] = {IDC_EMAIL_INSTALL, 0};
+static ChoiceDialog CompanionDialog = {CompanionBoldList, CompanionSelectionList, IDC_EMAIL_INSTALL, {NULL, NULL}};
+
+static bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+void TrimRegistryString(char* text)
+{
+    char* start = text;
+    while (IsBlank(*start))
+        start = CharNextA(start);
+    if (start != text)
+        MoveMemory(text, start, lstrlenA(start) + 1);
+
+    char* trailingBlanks = NULL;
+    for (char* position = text; *position != '\0'; position = CharNextA(position)) {
+        if (!IsBlank(*position))
+            trailingBlanks = NULL;
+        else if (trailingBlanks == NULL)
+            trailingBlanks = position;
+    }
+    if (trailingBlanks != NULL)
+        *trailingBlanks = '\0';
+
+    int length = lstrlenA(text);
+    if (length >= 2 && text[0] == '"' && text[length - 1] == '"') {
+        MoveMemory(text, text + 1, length - 2);
+        text[length - 2] = '\0';
+    }
+}
+
+// Cuts a command at its last backslash, leaving the folder of the program
+// it names; a command without one stays whole.
+static void KeepFolderOfCommand(char* command)
+{
+    char* lastBackslash = NULL;
+    for (char* position = command; *position != '\0'; position = CharNextA(position))
+        if (*position == '\\')
+            lastBackslash = position;
+    if (lastBackslash != NULL)
+        *lastBackslash = '\0';
+}
+
+static void ReadCompanionFolder(char* folder)
+{
+    folder[0] = '\0';
+    HKEY key;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, &key) == ERROR_SUCCESS) {
+        if (ReadRegistryText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
+            TrimRegistryString(folder);
+        RegCloseKey(key);
+    }
+    if (folder[0] != '\0')
+        return;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, &key) != ERROR_SUCCESS)
+        return;
+    // An InstallLocation that is present decides, even when it is empty.
+    if (ReadRegistryText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+        TrimRegistryString(folder);
+    } else if (ReadRegistryText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+        TrimRegistryString(folder);
+        KeepFolderOfCommand(folder);
+    }
+    RegCloseKey(key);
+}
+
+int EmailCompanionInstalled()
+{
+    char marker[COMPANION_FOLDER_CHARS];
+    ReadCompanionFolder(marker);
+    if (lstrlenA(marker) < 3)
+        return 0;
+    EnsureTrailingBackslash(marker, sizeof marker);
+    // A marker path cut short would name another file.
+    if (AppendBounded(marker, sizeof marker, CompanionMarker) != BOUNDED_OK)
+        return 0;
+    WIN32_FIND_DATAA found;
+    return FileIsMissing(marker, &found) ? 0 : 1;
+}
+
+static INT_PTR CALLBACK CompanionDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    return HandleChoiceDialog(&CompanionDialog, dialog, message, wParam);
+}
+
+int OfferEmailCompanion(int* companionAccepted)
+{
+    *companionAccepted = 0;
+    if (EmailCompanionInstalled())
+        return OFFER_GO_ON;
+    char installer[COMPANION_FOLDER_CHARS];
+    WIN32_FIND_DATAA found;
+    if (!SourceFilePath(CompanionInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+        return OFFER_GO_ON;
+
+    INT_PTR result = ShowChoiceDialog(IDD_EMAIL_COMPANION, CompanionDialogProcedure);
+    if (result == -1)
+        return OFFER_GO_ON;  // a dialog the user never saw offers nothing
+    if ((result & OFFER_RESULT_CONTINUE) == 0)
+        return OFFER_CANCEL;
+    if ((result & OFFER_RESULT_INSTALL) != 0)
+        *companionAccepted = 1;
+    return OFFER_GO_ON;
+}
+
+void RunEmailCompanionInstaller()
+{
+    HCURSOR kept = SetCursor(BusyCursor);
+    HANDLE process;
+    if (!StartPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, &process)) {
+        SetCursor(kept);
+        MessageBoxA(NULL, LoadMessageText(IDS_COMPANION_NOT_STARTED), LoadMessageText(IDS_CAPTION),
+                    MB_ICONWARNING | MB_OK);
+        return;
+    }
+    if (process != NULL) {
+        WaitForSingleObject(process, INFINITE);
+        CloseHandle(process);
+    }
+    SetCursor(kept);
+}

@@ -1,0 +1,111 @@
+#include "offers/offers.h"
+#include "offers/choice_dialog.h"
+#include "offers/partner_start.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include "resources/resource.h"
+
+#define PARTNER_PATH_CHARS 520
+#define REASON_VISTA_OR_LATER 2
+// Only for a start the shell gave no process handle for: the launcher's
+// end cannot be seen then, so the wait for its event has a bound.
+#define EVENT_WAIT_WITHOUT_PROCESS_MS (5 * 60 * 1000)
+
+static const char CompatibilityDll[] = "RB2compatibilityCheck.dll";
+static const char CleanerInstaller[] = "RegistryBooster2Tvex.exe";
+static const char PartnerLauncher[] = "duzorizu32.exe";
+static const char CleanerRunningEvent[] = "Tarvex32_SETUP_RB2RUNNING";
+
+static const int CleanerBoldList[] = {IDC_CLEANER_QUESTION, IDC_CLEANER_INSTALL, 0};
+static const int CleanerSelectionList[] = {IDC_CLEANER_INSTALL, 0};
+static ChoiceDialog CleanerDialog = {CleanerBoldList, CleanerSelectionList, IDC_CLEANER_INSTALL, {NULL, NULL}};
+
+typedef BOOL(WINAPI* ProductCompatibilityCheckFunction)(DWORD* reason);
+
+int RegistryCleanerCompatible()
+{
+    char path[PARTNER_PATH_CHARS];
+    if (!SourceFilePath(CompatibilityDll, path, sizeof path))
+        return 0;
+    HMODULE dll = LoadLibraryA(path);
+    if (dll == NULL)
+        return 0;
+    ProductCompatibilityCheckFunction check =
+        (ProductCompatibilityCheckFunction)(void*)GetProcAddress(dll, "ProductCompatibilityCheck");
+    if (check == NULL) {
+        FreeLibrary(dll);
+        return 0;
+    }
+    DWORD reason = 0;  // a DLL that leaves it alone gives no reason
+    BOOL compatible = check(&reason);
+    FreeLibrary(dll);
+    if (compatible)
+        return 1;
+    return reason == REASON_VISTA_OR_LATER && IsVistaOrLater ? 1 : 0;
+}
+
+static INT_PTR CALLBACK CleanerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    return HandleChoiceDialog(&CleanerDialog, dialog, message, wParam);
+}
+
+int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
+{
+    *cleanerAccepted = 0;
+    if (!RegistryCleanerCompatible())
+        return OFFER_GO_ON;
+    char installer[PARTNER_PATH_CHARS];
+    WIN32_FIND_DATAA found;
+    if (!SourceFilePath(CleanerInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+        return OFFER_GO_ON;
+
+    *cleanerOffered = 1;
+    INT_PTR result = ShowChoiceDialog(IDD_REGISTRY_CLEANER, CleanerDialogProcedure);
+    if (result == -1) {
+        *cleanerOffered = 0;  // the user never saw it: no offer was made
+        return OFFER_GO_ON;
+    }
+    if ((result & OFFER_RESULT_CONTINUE) == 0)
+        return OFFER_CANCEL;
+    if ((result & OFFER_RESULT_INSTALL) != 0)
+        *cleanerAccepted = 1;
+    return OFFER_GO_ON;
+}
+
+// The launcher sets the event once the cleaner's installer runs; one that
+// ends without setting it must not keep setup waiting, so its end counts
+// too. Answers whether the event was set.
+static int WaitForCleanerEvent(HANDLE event, HANDLE launcher)
+{
+    if (launcher == NULL)
+        return WaitForSingleObject(event, EVENT_WAIT_WITHOUT_PROCESS_MS) == WAIT_OBJECT_0;
+    HANDLE waited[2] = {event, launcher};
+    DWORD woken = WaitForMultipleObjects(2, waited, FALSE, INFINITE);
+    if (woken == WAIT_OBJECT_0)
+        return 1;
+    // The launcher may have set the event just before it ended.
+    return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+}
+
+int RunRegistryCleanerInstall()
+{
+    HCURSOR kept = SetCursor(BusyCursor);
+    HANDLE event = CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent);
+    if (event == NULL) {
+        SetCursor(kept);
+        MessageBoxA(NULL, LoadMessageText(IDS_CLEANER_NOT_STARTED), LoadMessageText(IDS_CAPTION),
+                    MB_ICONWARNING | MB_OK);
+        return 0;
+    }
+    HANDLE launcher;
+    int signalled = 0;
+    if (StartPartnerProgram(PartnerLauncher, "/rb2", ElevationVerb(), SW_HIDE, &launcher)) {
+        signalled = WaitForCleanerEvent(event, launcher);
+        if (launcher != NULL)
+            CloseHandle(launcher);
+    }
+    CloseHandle(event);
+    SetCursor(kept);
+    return signalled;
+}

@@ -1,0 +1,49 @@
+#include "setup/checks.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include "resources/resource.h"
+
+// The File Manager lets go of its extension libraries on this request.
+#define FILE_MANAGER_UNLOAD_REQUEST 1543
+#define EXTENSION_RELEASE_LIMIT_MS 2000
+
+static const char* const FileManagerSettings = "winfile.ini";
+
+int WaitUntilFileFree(const char* path, DWORD limitMs)
+{
+    // The elapsed time is an unsigned difference, so a tick count that
+    // wraps during the wait still ends it on time.
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        HFILE file = _lopen(path, OF_READWRITE | OF_SHARE_EXCLUSIVE);
+        if (file != HFILE_ERROR) {
+            (void)_lclose(file);  // it was only opened to see that it can be
+            return 1;
+        }
+        if (GetTickCount() - start > limitMs)
+            return 0;
+    }
+}
+
+int UnloadFileManagerExtension()
+{
+    char extension[MAX_PATH];
+    (void)GetPrivateProfileStringA("AddOns", "Tarvex", "", extension, sizeof extension, FileManagerSettings);
+    if (extension[0] == '\0')
+        return 1;
+    HWND fileManager = FindWindowA("WFS_Frame", NULL);
+    if (fileManager == NULL)
+        return 1;
+
+    // The old extension must not come back when the File Manager restarts,
+    // whether or not it lets go of the library now.
+    (void)WritePrivateProfileStringA("AddOns", "Tarvex", NULL, FileManagerSettings);
+    (void)PostMessageA(fileManager, FILE_MANAGER_UNLOAD_REQUEST, 0, 0);  // the wait below tells
+    if (WaitUntilFileFree(extension, EXTENSION_RELEASE_LIMIT_MS))
+        return 1;
+    MessageBoxA(NULL, LoadMessageText(IDS_FILE_MANAGER_EXTENSION), SetupCaption, MB_ICONERROR);
+    return 0;
+}

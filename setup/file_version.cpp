@@ -1,0 +1,27 @@
+#include "setup/checks.h"
+#include "text/version_info.h"
+
+int ReadFileVersion(const char* path, FileVersion* version)
+{
+    version->high = 0;
+    version->low = 0;
+    DWORD size = VersionInfoSize(path);
+    if (size == 0)
+        return 0;
+    void* block = HeapAlloc(GetProcessHeap(), 0, size);
+    if (block == NULL)
+        return 0;
+    VS_FIXEDFILEINFO* fixed = NULL;
+    UINT length = 0;
+    // A resource without a whole fixed record (or with a foreign signature)
+    // holds no version that could be compared.
+    int found = VersionInfoRead(path, size, block) &&
+                VersionInfoQuery(block, "\\", (void**)&fixed, &length) && fixed != NULL &&
+                length >= sizeof *fixed && fixed->dwSignature == VS_FFI_SIGNATURE;
+    if (found) {
+        version->high = fixed->dwFileVersionMS;
+        version->low = fixed->dwFileVersionLS;
+    }
+    HeapFree(GetProcessHeap(), 0, block);
+    return found;
+}

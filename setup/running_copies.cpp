@@ -1,0 +1,28 @@
+#include "setup/checks.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include "resources/resource.h"
+
+#define WINDOW_TITLE_CHARS 299
+
+static bool ProductWindowOpen()
+{
+    return FindWindowA("Tarvex2WClass", NULL) != NULL || FindWindowA("TarvexWClass", NULL) != NULL;
+}
+
+int WaitForRunningCopies()
+{
+    while (ProductWindowOpen()) {
+        if (ShowMessage(NULL, IDS_PRODUCT_RUNNING, MB_ICONERROR | MB_RETRYCANCEL) == IDCANCEL)
+            return 0;
+    }
+    // An empty title would match any untitled window and never let go.
+    char title[WINDOW_TITLE_CHARS];
+    if (LoadStringA(SetupInstance, IDS_SELF_EXTRACTOR_TITLE, title, sizeof title) <= 0)
+        return 1;
+    while (FindWindowA(NULL, title) != NULL) {
+        if (ShowMessage(NULL, IDS_SELF_EXTRACTOR_RUNNING, MB_ICONERROR | MB_RETRYCANCEL) == IDCANCEL)
+            return 0;
+    }
+    return 1;
+}
