@@ -368,19 +368,6 @@ TEST(HelpViewer, EscapeClosesTheDialogWhenNoControlIsThere)
     EXPECT_EQ("Tarvex", seen[0].caption);
 }
 
-TEST(HelpViewer, ControlsWithoutAVersionShowTheDialog)
-{
-    for (const char* variant : {"unversioned", "no-fixed-record"}) {
-        InstallHelpControl(variant);
-        Autopilot pilot(0, {Press(IDOK)});
-        pilot.Start();
-        EXPECT_EQ(0, CheckHelpViewer()) << variant;
-        std::vector<SeenWindow> seen = pilot.Finish();
-        ASSERT_EQ(1u, seen.size()) << variant;
-        EXPECT_EQ("Tarvex", seen[0].caption);
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Running copies
 
@@ -437,24 +424,6 @@ TEST(RunningCopies, ProductWindowsComeFirstThenTheSelfExtractor)
     EXPECT_EQ(ExtractorRunning, seen[1].text);
     EXPECT_EQ("Tarvex Setup", seen[1].caption);
     EXPECT_EQ((UINT)MB_ICONERROR, seen[1].icon);
-}
-
-TEST(RunningCopies, ASelfExtractorThatClosedLetsRetryGoOn)
-{
-    FixtureProcess extractor = StartWindow("title", ExtractorTitle, "300");
-    ASSERT_NE(nullptr, WaitForWindow(NULL, ExtractorTitle));
-    Autopilot pilot(0, {Inspect(
-        [](HWND) {
-            for (int i = 0; i < 250 && FindWindowA(NULL, ExtractorTitle) != NULL; ++i)
-                Sleep(20);
-        },
-        Press(IDRETRY))});
-    pilot.Start();
-    EXPECT_EQ(1, WaitForRunningCopies());
-    std::vector<SeenWindow> seen = pilot.Finish();
-    EndFixture(extractor);
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ(ExtractorRunning, seen[0].text);
 }
 
 // ---------------------------------------------------------------------------
