@@ -12,6 +12,7 @@
 #include "registry_sandbox.h"
 #include "setup_run.h"
 #include "ui_driver.h"
+#include "fixture_process.h"
 
 static const char* Unsupported = "Tarvex cannot be installed under this version of Windows";
 static const char* Untested =
@@ -36,36 +37,15 @@ static const char* ExtensionInUse =
 // ---------------------------------------------------------------------------
 // ReadFileVersion
 
-static std::string Fixture(const char* relative)
-{
-    return FixturePath(relative);
-}
-
-// Wine puts its own HTML Help control in place of any file of that name
-// unless the prefix asks for the file itself.
-static void UseHelpControlFiles()
-{
-    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "hhctrl.ocx", "native");
-}
-
-static void UseWinesHelpControl()
-{
-    HKEY overrides;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, KEY_SET_VALUE, &overrides) == 0) {
-        RegDeleteValueA(overrides, "hhctrl.ocx");
-        RegCloseKey(overrides);
-    }
-}
-
 TEST(ReadFileVersion, ReadsTheFixedVersionOfAProgram)
 {
-    UseHelpControlFiles();
+    ReadHelpControlFiles();
     FileVersion version = {1, 1};
-    ASSERT_EQ(1, ReadFileVersion(Fixture("product-14.0\\Tarvex32.exe").c_str(), &version));
+    ASSERT_EQ(1, ReadFileVersion(FixturePath("product-14.0\\Tarvex32.exe").c_str(), &version));
     EXPECT_EQ(0x000E0000u, version.high);  // 14.0
     EXPECT_EQ(0x21F00001u, version.low);   // 8688.1
 
-    ASSERT_EQ(1, ReadFileVersion(Fixture("help-4.72.7324.65535\\hhctrl.ocx").c_str(), &version));
+    ASSERT_EQ(1, ReadFileVersion(FixturePath("help-4.72.7324.65535\\hhctrl.ocx").c_str(), &version));
     EXPECT_EQ(0x00040048u, version.high);
     EXPECT_EQ(0x1C9CFFFFu, version.low);
 }
@@ -82,14 +62,14 @@ TEST(ReadFileVersion, FindsABareNameByTheModuleSearch)
 
 TEST(ReadFileVersion, AnythingWithoutAFixedVersionRecordHasNone)
 {
-    UseHelpControlFiles();
+    ReadHelpControlFiles();
     const char* notPe = "C:\\not-a-program.ocx";
     HANDLE file = CreateFileA(notPe, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     DWORD written;
     WriteFile(file, "MZ but nothing more than text", 29, &written, NULL);
     CloseHandle(file);
 
-    const std::string cases[] = {Fixture("help-unversioned\\hhctrl.ocx"), Fixture("help-no-fixed-record\\hhctrl.ocx"),
+    const std::string cases[] = {FixturePath("help-unversioned\\hhctrl.ocx"), FixturePath("help-no-fixed-record\\hhctrl.ocx"),
                                  notPe, "C:\\no such folder\\hhctrl.ocx", ""};
     for (const std::string& path : cases) {
         FileVersion version = {7, 7};
@@ -292,19 +272,6 @@ TEST(RegistryProbe, AProbeSubkeyThatCannotBeCreatedFailsTheProbe)
 // ---------------------------------------------------------------------------
 // Help viewer
 
-static const char* SystemHelpControl = "C:\\windows\\system32\\hhctrl.ocx";
-
-// Puts a stand-in of ours where the system keeps the control (the file
-// there is a link shared with other prefixes: it is replaced, never
-// written). An empty variant leaves no control at all.
-static void InstallHelpControl(const char* variant)
-{
-    UseHelpControlFiles();
-    DeleteFileA(SystemHelpControl);
-    if (variant[0] != '\0')
-        ASSERT_TRUE(CopyFixture(std::string("help-") + variant + "\\hhctrl.ocx", SystemHelpControl));
-}
-
 static BOOL CALLBACK CollectText(HWND child, LPARAM param)
 {
     char className[32] = "";
@@ -401,78 +368,12 @@ TEST(HelpViewer, EscapeClosesTheDialogWhenNoControlIsThere)
     EXPECT_EQ("Tarvex", seen[0].caption);
 }
 
-TEST(HelpViewer, ControlsWithoutAVersionShowTheDialog)
-{
-    for (const char* variant : {"unversioned", "no-fixed-record"}) {
-        InstallHelpControl(variant);
-        Autopilot pilot(0, {Press(IDOK)});
-        pilot.Start();
-        EXPECT_EQ(0, CheckHelpViewer()) << variant;
-        std::vector<SeenWindow> seen = pilot.Finish();
-        ASSERT_EQ(1u, seen.size()) << variant;
-        EXPECT_EQ("Tarvex", seen[0].caption);
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Running copies
 
-struct FixtureProcess {
-    PROCESS_INFORMATION info = {};
-    bool started = false;
-};
-
-static FixtureProcess StartFixture(const std::string& commandLine)
+static FixtureProcess StartWindow(const char* how, const char* what, const char* closeAfterMs = "")
 {
-    FixtureProcess process;
-    STARTUPINFOA startup;
-    ZeroMemory(&startup, sizeof startup);
-    startup.cb = sizeof startup;
-    std::string line = commandLine;
-    process.started = CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process.info) != 0;
-    return process;
-}
-
-static void EndFixture(FixtureProcess& process)
-{
-    if (!process.started)
-        return;
-    if (WaitForSingleObject(process.info.hProcess, 0) == WAIT_TIMEOUT)
-        TerminateProcess(process.info.hProcess, 9);
-    WaitForSingleObject(process.info.hProcess, 5000);
-    CloseHandle(process.info.hThread);
-    CloseHandle(process.info.hProcess);
-    process.started = false;
-}
-
-static HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        HWND window = FindWindowA(className, title);
-        if (window != NULL || GetTickCount() - start >= timeoutMs)
-            return window;
-        Sleep(20);
-    }
-}
-
-static bool CloseAndWaitUntilGone(const char* className, const char* title)
-{
-    HWND window = FindWindowA(className, title);
-    if (window != NULL)
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD start = GetTickCount();
-    while (FindWindowA(className, title) != NULL) {
-        if (GetTickCount() - start > 5000)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
-static std::string WindowFixture(const char* how, const char* what)
-{
-    return "\"" + FixturePath("tvxwindow.exe") + "\" " + how + " \"" + what + "\"";
+    return StartFixture("tvxwindow.exe", std::string(how) + " \"" + what + "\" " + closeAfterMs);
 }
 
 static const char* ExtractorTitle = "Tarvex Self-Extractor Personal Edition";
@@ -487,7 +388,7 @@ TEST(RunningCopies, NoWindowNoQuestion)
 
 TEST(RunningCopies, EachRetryLooksAgainUntilTheProductWindowIsGone)
 {
-    FixtureProcess product = StartFixture(WindowFixture("class", "Tarvex2WClass"));
+    FixtureProcess product = StartWindow("class", "Tarvex2WClass");
     ASSERT_NE(nullptr, WaitForWindow("Tarvex2WClass", NULL));
     bool closed = false;
     Autopilot pilot(0, {Press(IDRETRY), Inspect([&](HWND) { closed = CloseAndWaitUntilGone("Tarvex2WClass", NULL); },
@@ -507,8 +408,8 @@ TEST(RunningCopies, EachRetryLooksAgainUntilTheProductWindowIsGone)
 
 TEST(RunningCopies, ProductWindowsComeFirstThenTheSelfExtractor)
 {
-    FixtureProcess product = StartFixture(WindowFixture("class", "TarvexWClass"));
-    FixtureProcess extractor = StartFixture(WindowFixture("title", ExtractorTitle));
+    FixtureProcess product = StartWindow("class", "TarvexWClass");
+    FixtureProcess extractor = StartWindow("title", ExtractorTitle);
     ASSERT_NE(nullptr, WaitForWindow("TarvexWClass", NULL));
     ASSERT_NE(nullptr, WaitForWindow(NULL, ExtractorTitle));
     Autopilot pilot(0, {Inspect([](HWND) { CloseAndWaitUntilGone("TarvexWClass", NULL); }, Press(IDRETRY)),
@@ -525,24 +426,6 @@ TEST(RunningCopies, ProductWindowsComeFirstThenTheSelfExtractor)
     EXPECT_EQ((UINT)MB_ICONERROR, seen[1].icon);
 }
 
-TEST(RunningCopies, ASelfExtractorThatClosedLetsRetryGoOn)
-{
-    FixtureProcess extractor = StartFixture(WindowFixture("title", ExtractorTitle) + " 300");
-    ASSERT_NE(nullptr, WaitForWindow(NULL, ExtractorTitle));
-    Autopilot pilot(0, {Inspect(
-        [](HWND) {
-            for (int i = 0; i < 250 && FindWindowA(NULL, ExtractorTitle) != NULL; ++i)
-                Sleep(20);
-        },
-        Press(IDRETRY))});
-    pilot.Start();
-    EXPECT_EQ(1, WaitForRunningCopies());
-    std::vector<SeenWindow> seen = pilot.Finish();
-    EndFixture(extractor);
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ(ExtractorRunning, seen[0].text);
-}
-
 // ---------------------------------------------------------------------------
 // File Manager extension
 
@@ -551,20 +434,6 @@ static std::string ExtensionSetting()
     char value[1024] = "";
     GetPrivateProfileStringA("AddOns", "Tarvex", "<none>", value, sizeof value, "winfile.ini");
     return value;
-}
-
-static bool FileManagerWasAsked()
-{
-    for (const std::string& line : RecordedEvents())
-        if (line.rfind("winfile.exe\tmessage 1543", 0) == 0)
-            return true;
-    return false;
-}
-
-static void MakeFile(const char* path)
-{
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    CloseHandle(file);
 }
 
 static bool OpensExclusively(const char* path)
@@ -591,7 +460,7 @@ protected:
     // The File Manager holding the extension; it never lets go.
     void StartFileManager()
     {
-        fileManager_ = StartFixture("\"" + FixturePath("winfile.exe") + "\" " + Extension);
+        fileManager_ = StartFixture("winfile.exe", Extension);
         ASSERT_NE(nullptr, WaitForWindow("WFS_Frame", NULL));
     }
     FixtureProcess fileManager_;
@@ -603,7 +472,7 @@ TEST_F(FileManagerExtension, WithoutTheSettingNothingIsTouched)
     WritePrivateProfileStringA("AddOns", "Other", "C:\\other.dll", "winfile.ini");
     EXPECT_EQ(1, UnloadFileManagerExtension());
     Sleep(200);
-    EXPECT_FALSE(FileManagerWasAsked());
+    EXPECT_TRUE(RecordedEvents().empty());
     EXPECT_FALSE(OpensExclusively(Extension));  // still held
     char other[64] = "";
     GetPrivateProfileStringA("AddOns", "Other", "", other, sizeof other, "winfile.ini");
@@ -637,7 +506,7 @@ TEST_F(FileManagerExtension, AnOverlongSettingEndsAfterTheBoundedWait)
     EXPECT_GE(elapsed, 2000u);
     EXPECT_LT(elapsed, 6000u);  // the limit and the message box answered
     EXPECT_EQ("<none>", ExtensionSetting());
-    EXPECT_TRUE(FileManagerWasAsked());
+    EXPECT_TRUE(EventLogged("winfile.exe\tmessage 1543\twParam=0\tlParam=0"));
 }
 
 // ---------------------------------------------------------------------------
