@@ -1,4 +1,6 @@
-// Whether the toolbar may be offered, and for which browser.
+// Whether the toolbar may be offered, and for which browser: Internet
+// Explorer first, Firefox second. Nothing here shows a window; every
+// outcome is a return value.
 #pragma once
 #include <windows.h>
 
@@ -9,3 +11,53 @@ enum ToolbarOfferDecision {
 };
 
 int DecideToolbarOffer();
+
+// Reasons why the Internet Explorer toolbar may not be offered.
+#define IETB_TOOLBAR_INSTALLED 0x01
+#define IETB_NO_MACHINE_WRITE 0x02
+#define IETB_NOT_DEFAULT_BROWSER 0x04
+#define IETB_EXTENSIONS_DISABLED 0x08
+#define IETB_IE_BELOW_6 0x10
+#define IETB_OLD_WINDOWS 0x20
+#define IETB_OFFER_ON_HOLD 0x40  // only ever set alone
+
+// The Internet Explorer check: 1 when no reason was found, else 0; the
+// reasons go through the pointer unless it is null. A null root means
+// HKEY_CURRENT_USER. May take an offer hold when it returns 1.
+int IETBCompatibilityCheck(HKEY userRoot, DWORD* reasons);
+// 1 when Firefox 2.0 or later is found without the toolbar, on a supported
+// Windows, for an administrator; the Firefox flags go through the pointer.
+int FirefoxToolbarEligible(DWORD* flags);
+
+int IsIEDefaultBrowser(HKEY userRoot);
+int IsWindows6OrLater();
+// The machine-wide test write under the toolbar's key; the registry is
+// left as it was found.
+int CanWriteToolbarKey();
+
+// Offer holds: REG_DWORD values named after a program's company, holding
+// the day (yyyymmdd, local calendar) on which the hold ends.
+#define OFFER_HOLD_KEY "SOFTWARE\\Google\\No Toolbar Offer Until"
+void PurgeExpiredOfferHolds();
+// 1 when this program may make the offer (and now holds it for six
+// months), 0 when its own hold is in force.
+int ClaimToolbarOffer();
+
+#define COMPANY_NAME_CHARS 260
+int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS]);
+
+// The text of a registry value (an empty name is the default value), in
+// one shared buffer that every call reuses; empty when there is none. The
+// text always ends within the buffer.
+#define REGISTRY_TEXT_CHARS 1024
+char* ReadRegistryText(HKEY root, const char* subKey, const char* valueName);
+
+// Where the needle first occurs in the text, case ignored by the system's
+// locale rules and double-byte characters stepped over whole; null when it
+// does not (also for texts longer than 1023 bytes or a null argument).
+const char* FindTextNoCase(const char* needle, const char* text);
+
+// The signed number at the start of text (leading blanks skipped, one "-"
+// accepted, saturated at the limits of int). Cuts the text at its first
+// "." and sets *rest to what follows, or to null when there is none.
+int ReadVersionPart(char* text, char** rest);

@@ -1,0 +1,107 @@
+#include "ffcompat/ffcompat.h"
+#include "ffcompat/registry_value.h"
+#include "setup/system_facts.h"
+#include <shlobj.h>
+
+// Another module may call the export without setup's start-up code ever
+// having run. The system facts are constant-initialised, so they hold even
+// then; should one still be null, the system is asked directly.
+static BOOL AskWindowsVersion(OSVERSIONINFOA* version)
+{
+    return QueryWindowsVersion != NULL ? QueryWindowsVersion(version) : GetVersionExA(version);
+}
+
+static BOOL AskUserIsAdmin()
+{
+    return QueryUserIsAdmin != NULL ? QueryUserIsAdmin() : IsUserAnAdmin();
+}
+
+int IsSupportedWindowsVersion()
+{
+    OSVERSIONINFOEXA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!AskWindowsVersion((OSVERSIONINFOA*)&version) || version.dwMajorVersion < 5)
+        return 0;
+    if (version.dwMajorVersion > 5 || version.dwMinorVersion >= 1)
+        return 1;
+    return version.wServicePackMajor >= 3;
+}
+
+// The leading decimal number of a text, the point as its separator
+// whatever locale the calling process has set: 3.5.7 (en-US) gives 3.5.
+static double LeadingNumber(const char* text)
+{
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    double value = 0;
+    while (*text >= '0' && *text <= '9')
+        value = value * 10 + (*text++ - '0');
+    if (*text == '.') {
+        ++text;
+        double scale = 1;
+        double fraction = 0;
+        // Past 15 digits a double holds no more, and the sum stays exact.
+        for (int digits = 0; *text >= '0' && *text <= '9'; ++text, ++digits) {
+            if (digits < 15) {
+                fraction = fraction * 10 + (*text - '0');
+                scale *= 10;
+            }
+        }
+        value += fraction / scale;
+    }
+    return negative ? -value : value;
+}
+
+static int ReadFirefoxVersionUnder(HKEY root, double* version)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, "Software\\Mozilla\\Mozilla Firefox", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    char text[FFTB_REGISTRY_TEXT_BYTES];
+    int read = ReadValueBytes(key, "CurrentVersion", text);
+    RegCloseKey(key);
+    if (read && version != NULL)
+        *version = LeadingNumber(text);
+    return read;
+}
+
+int GetFirefoxVersion(double* version)
+{
+    if (version != NULL)
+        *version = 0;
+    if (ReadFirefoxVersionUnder(HKEY_LOCAL_MACHINE, version))
+        return 1;
+    return ReadFirefoxVersionUnder(HKEY_CURRENT_USER, version);
+}
+
+extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags)
+{
+    BOOL result = TRUE;
+    DWORD found = 0;
+    if (!IsSupportedWindowsVersion()) {
+        found = FFTB_OLD_WINDOWS;
+        result = FALSE;
+    } else if (!AskUserIsAdmin()) {
+        found = FFTB_NOT_ADMIN;
+        result = FALSE;
+    }
+
+    double version = 0;
+    if (GetFirefoxVersion(&version)) {
+        found |= FFTB_FIREFOX_FOUND;
+        if (version < 1.5)
+            found |= FFTB_FIREFOX_BELOW_1_5;
+        if (version < 2.0)
+            found |= FFTB_FIREFOX_BELOW_2_0;
+        if (IsFirefoxToolbarInstalled())
+            found |= FFTB_TOOLBAR_INSTALLED;
+        result = FALSE;
+    }
+    if (flags != NULL)
+        *flags = found;
+    return result;
+}

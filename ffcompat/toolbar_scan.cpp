@@ -1,0 +1,148 @@
+#include "ffcompat/ffcompat.h"
+#include "ffcompat/growable_text.h"
+#include "ffcompat/registry_value.h"
+#include "text/text.h"
+#include <shlobj.h>
+
+#define PROFILE_SECTIONS 20
+#define PROFILE_PATH_CHARS 260
+
+static int ToolbarIdIsRegistered()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Google\\Toolbar for Firefox", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    char id[FFTB_REGISTRY_TEXT_BYTES];
+    int registered = ReadValueBytes(key, "id", id) && id[0] != '\0';
+    RegCloseKey(key);
+    return registered;
+}
+
+static bool EndsInBackslash(const char* path)
+{
+    const char* last = NULL;
+    for (const char* position = path; *position != '\0'; position = CharNextA(position))
+        last = position;
+    return last != NULL && *last == '\\' && CharNextA(last) == last + 1;
+}
+
+// The user's Firefox folder: the application-data folder and
+// Mozilla\Firefox.
+static bool BuildFirefoxFolder(GrowableText* folder)
+{
+    char appData[MAX_PATH];
+    ZeroMemory(appData, sizeof appData);
+    if (FAILED(SHGetFolderPathA(NULL, CSIDL_APPDATA, NULL, SHGFP_TYPE_CURRENT, appData)))
+        return false;
+    appData[sizeof appData - 1] = '\0';
+    // A failed append breaks the text, which the last append then reports.
+    (void)AppendText(folder, appData);
+    if (!EndsInBackslash(appData))
+        (void)AppendText(folder, "\\");
+    return AppendText(folder, "Mozilla\\Firefox");
+}
+
+// A profile folder must lie inside the Firefox folder: a ".." part would
+// let profiles.ini send the scan anywhere on the machine.
+static bool LeavesFirefoxFolder(const char* relative)
+{
+    const char* part = relative;
+    for (const char* position = relative;; position = CharNextA(position)) {
+        bool atEnd = *position == '\0';
+        if (atEnd || *position == '\\' || *position == '/') {
+            if (position - part == 2 && part[0] == '.' && part[1] == '.')
+                return true;
+            if (atEnd)
+                return false;
+            part = position + 1;
+        }
+    }
+}
+
+// The Path of the default profile (Profile0 when none of the first twenty
+// sections is marked), relative to the Firefox folder. False when there is
+// none, or when it filled the buffer and may have been cut.
+static bool ReadDefaultProfilePath(const char* iniFile, char path[PROFILE_PATH_CHARS])
+{
+    char section[256];
+    (void)CopyBounded(section, sizeof section, "Profile0");  // fits
+    for (int number = 0; number < PROFILE_SECTIONS; ++number) {
+        char candidate[256];
+        (void)FormatBounded(candidate, sizeof candidate, "Profile%d", number);  // always fits
+        if (GetPrivateProfileIntA(candidate, "Default", 0, iniFile) != 0) {
+            (void)CopyBounded(section, sizeof section, candidate);  // same size
+            break;
+        }
+    }
+    DWORD length = GetPrivateProfileStringA(section, "Path", "", path, PROFILE_PATH_CHARS, iniFile);
+    if (length == 0 || path[0] == '\0' || length >= PROFILE_PATH_CHARS - 1)
+        return false;
+    return !LeavesFirefoxFolder(path);
+}
+
+static bool ContainsText(const char* text, const char* wanted)
+{
+    int wantedLength = lstrlenA(wanted);
+    for (const char* start = text; *start != '\0'; ++start) {
+        int matched = 0;
+        while (matched < wantedLength && start[matched] == wanted[matched])
+            ++matched;
+        if (matched == wantedLength)
+            return true;
+    }
+    return false;
+}
+
+// Reads the cache whole with one read and looks for the extension id in
+// it as a text, so nothing after a NUL byte counts.
+static int CacheNamesToolbar(const char* cachePath)
+{
+    HANDLE file = CreateFileA(cachePath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    int found = 0;
+    DWORD size = GetFileSize(file, NULL);
+    if (size != 0 && size <= FFTB_CACHE_MAX_BYTES) {
+        char* contents = (char*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size + 1);
+        if (contents != NULL) {
+            DWORD read = 0;
+            if (ReadFile(file, contents, size, &read, NULL) && read != 0)
+                found = ContainsText(contents, FFTB_EXTENSION_ID);
+            HeapFree(GetProcessHeap(), 0, contents);
+        }
+    }
+    CloseHandle(file);
+    return found;
+}
+
+static int DefaultProfileNamesToolbar()
+{
+    GrowableText firefoxFolder, iniFile, cachePath;
+    StartText(&firefoxFolder);
+    StartText(&iniFile);
+    StartText(&cachePath);
+    int found = 0;
+    if (BuildFirefoxFolder(&firefoxFolder)) {
+        // Each chain of appends is checked at its last one (see above).
+        (void)AppendText(&iniFile, TextOf(&firefoxFolder));
+        char profile[PROFILE_PATH_CHARS];
+        if (AppendText(&iniFile, "\\profiles.ini") && ReadDefaultProfilePath(TextOf(&iniFile), profile)) {
+            (void)AppendText(&cachePath, TextOf(&firefoxFolder));
+            (void)AppendText(&cachePath, "\\");
+            (void)AppendText(&cachePath, profile);
+            if (AppendText(&cachePath, "\\extensions.cache"))
+                found = CacheNamesToolbar(TextOf(&cachePath));
+        }
+    }
+    ReleaseText(&cachePath);
+    ReleaseText(&iniFile);
+    ReleaseText(&firefoxFolder);
+    return found;
+}
+
+int IsFirefoxToolbarInstalled()
+{
+    if (ToolbarIdIsRegistered())
+        return 1;
+    return DefaultProfileNamesToolbar();
+}

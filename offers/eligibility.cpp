@@ -1,0 +1,192 @@
+#include "offers/eligibility.h"
+#include "ffcompat/ffcompat.h"
+#include "setup/globals.h"
+#include "setup/system_facts.h"
+#include "text/text.h"
+
+static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";
+static const char* UserChoiceKey = "Software\\Microsoft\\Windows\\Shell\\Associations\\URLAssociations\\http\\UserChoice";
+static const char* ToolbarParentKey = "SOFTWARE\\Google";
+static const char* ToolbarKey = "SOFTWARE\\Google\\Google Toolbar";
+
+#define FIREFOX_REFUSING_FLAGS \
+    (FFTB_TOOLBAR_INSTALLED | FFTB_NOT_ADMIN | FFTB_OLD_WINDOWS | FFTB_FIREFOX_BELOW_1_5 | FFTB_FIREFOX_BELOW_2_0)
+
+static int ToolbarInstallerIsPresent()
+{
+    // Without a source folder the name would be looked for relative to the
+    // current folder, which is not where the partner files are.
+    if (SourceFolder[0] == '\0')
+        return 0;
+    char path[520];
+    if (FormatBounded(path, sizeof path, "%s%s", SourceFolder, "gtb6ie.exe") != BOUNDED_OK)
+        return 0;
+    WIN32_FIND_DATAA found;
+    return !FileIsMissing(path, &found);
+}
+
+int DecideToolbarOffer()
+{
+    if (!ToolbarInstallerIsPresent())
+        return NO_TOOLBAR_OFFER;
+
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!QueryWindowsVersion(&version) || version.dwPlatformId == VER_PLATFORM_WIN32s ||
+        version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
+        return NO_TOOLBAR_OFFER;
+
+    DWORD reasons = 0;
+    if (IETBCompatibilityCheck(NULL, &reasons))
+        return TOOLBAR_OFFER_IE;
+    // From Vista on the toolbar installer runs elevated, so a failed
+    // machine-wide write alone does not stand in the way.
+    if (IsVistaOrLater && reasons == IETB_NO_MACHINE_WRITE)
+        return TOOLBAR_OFFER_IE;
+
+    DWORD flags = 0;
+    if (FirefoxToolbarEligible(&flags))
+        return TOOLBAR_OFFER_FIREFOX;
+    if (IsVistaOrLater && flags == (FFTB_FIREFOX_FOUND | FFTB_NOT_ADMIN))
+        return TOOLBAR_OFFER_FIREFOX;
+    return NO_TOOLBAR_OFFER;
+}
+
+int FirefoxToolbarEligible(DWORD* flags)
+{
+    DWORD found = 0;
+    BOOL noFirefoxOffer = FFTBCompatibilityCheck(&found);
+    if (flags != NULL)
+        *flags = found;
+    return !noFirefoxOffer && (found & FIREFOX_REFUSING_FLAGS) == 0;
+}
+
+static int IsWindowsXPOrLater()
+{
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!QueryWindowsVersion(&version))
+        return 0;
+    return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0);
+}
+
+static int IsIEVersion6OrLater()
+{
+    char* rest = NULL;
+    int major = ReadVersionPart(ReadRegistryText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer", "Version"), &rest);
+    if (major != 6)
+        return major > 6;
+    return ReadVersionPart(rest, &rest) >= 0;  // a missing minor part reads as 0
+}
+
+static int BrowserExtensionsDisabled(HKEY userRoot)
+{
+    const char* setting = ReadRegistryText(userRoot, "Software\\Microsoft\\Internet Explorer\\Main", "Enable Browser Extensions");
+    return lstrcmpiA(setting, "no") == 0;
+}
+
+int IETBCompatibilityCheck(HKEY userRoot, DWORD* reasons)
+{
+    if (userRoot == NULL)
+        userRoot = HKEY_CURRENT_USER;
+    DWORD found = 0;
+    if (ReadRegistryText(HKEY_CLASSES_ROOT, ToolbarServerKey, "")[0] != '\0')
+        found |= IETB_TOOLBAR_INSTALLED;
+    if (!IsWindowsXPOrLater())
+        found |= IETB_OLD_WINDOWS;
+    if (!IsIEDefaultBrowser(userRoot))
+        found |= IETB_NOT_DEFAULT_BROWSER;
+    if (!IsIEVersion6OrLater())
+        found |= IETB_IE_BELOW_6;
+    if (BrowserExtensionsDisabled(userRoot))
+        found |= IETB_EXTENSIONS_DISABLED;
+    if (!CanWriteToolbarKey())
+        found |= IETB_NO_MACHINE_WRITE;
+    PurgeExpiredOfferHolds();
+    // A hold is only looked at, or taken, when the offer could be made.
+    if (found == 0 && !ClaimToolbarOffer())
+        found = IETB_OFFER_ON_HOLD;
+    if (reasons != NULL)
+        *reasons = found;
+    return found == 0;
+}
+
+int IsIEDefaultBrowser(HKEY userRoot)
+{
+    if (userRoot == NULL)
+        userRoot = HKEY_CURRENT_USER;
+    if (IsWindows6OrLater()) {
+        HKEY choice;
+        if (RegOpenKeyExA(userRoot, UserChoiceKey, 0, KEY_READ, &choice) == ERROR_SUCCESS) {
+            RegCloseKey(choice);
+            // The user's own choice rules, even when it names nothing.
+            return FindTextNoCase("IE.HTTP", ReadRegistryText(userRoot, UserChoiceKey, "Progid")) != NULL;
+        }
+    }
+    return FindTextNoCase("iexplore", ReadRegistryText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "")) != NULL;
+}
+
+typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
+typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
+
+int IsWindows6OrLater()
+{
+    // Looked up at run time: systems before Windows 2000 lack both.
+    HMODULE kernel = LoadLibraryA("kernel32.dll");
+    if (kernel == NULL)
+        return 0;
+    VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
+    ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
+    int answer = 0;
+    if (verify != NULL && condition != NULL) {
+        OSVERSIONINFOEXA wanted;
+        ZeroMemory(&wanted, sizeof wanted);
+        wanted.dwOSVersionInfoSize = sizeof wanted;
+        wanted.dwMajorVersion = 6;
+        ULONGLONG mask = condition(0, VER_MAJORVERSION, VER_GREATER_EQUAL);
+        answer = verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
+    }
+    FreeLibrary(kernel);
+    return answer;
+}
+
+static bool MachineKeyExists(const char* path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+int CanWriteToolbarKey()
+{
+    // Creating the toolbar's key creates its parent too where that is
+    // missing; both go again so the probe leaves no trace.
+    bool parentExisted = MachineKeyExists(ToolbarParentKey);
+    HKEY key;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, ToolbarKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        NULL, &key, &disposition) != ERROR_SUCCESS)
+        return 0;
+    int answer = 0;
+    static const char Probe[] = "test";
+    if (RegSetValueExA(key, "test", 0, REG_SZ, (const BYTE*)Probe, sizeof Probe) == ERROR_SUCCESS) {
+        char readBack[1024];
+        DWORD size = sizeof readBack - 1;
+        DWORD type = REG_NONE;
+        ZeroMemory(readBack, sizeof readBack);
+        if (RegQueryValueExA(key, "test", NULL, &type, (BYTE*)readBack, &size) == ERROR_SUCCESS)
+            answer = lstrcmpA(readBack, Probe) == 0;
+        (void)RegDeleteValueA(key, "test");  // nothing more can be done if it stays
+    }
+    RegCloseKey(key);
+    if (disposition == REG_CREATED_NEW_KEY) {
+        (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarKey);  // as above
+        if (!parentExisted)
+            (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarParentKey);  // as above
+    }
+    return answer;
+}

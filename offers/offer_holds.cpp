@@ -1,0 +1,134 @@
+#include "offers/eligibility.h"
+#include "setup/system_facts.h"
+#include "text/text.h"
+#include "text/version_info.h"
+
+#define VERSION_BLOCK_BYTES 8192
+#define HOLD_NAME_CHARS 260
+
+static DWORD PackedDate(const SYSTEMTIME& date)
+{
+    return date.wYear * 10000u + date.wMonth * 100u + date.wDay;
+}
+
+static DWORD Today()
+{
+    SYSTEMTIME now;
+    ZeroMemory(&now, sizeof now);
+    QueryLocalTime(&now);
+    return PackedDate(now);
+}
+
+// A value that is not a REG_DWORD has no business in the key.
+static void RemoveMalformedHolds(HKEY holds)
+{
+    DWORD index = 0;
+    for (;;) {
+        char name[HOLD_NAME_CHARS];
+        DWORD nameSize = sizeof name;
+        DWORD type = REG_NONE;
+        if (RegEnumValueA(holds, index, name, &nameSize, NULL, &type, NULL, NULL) != ERROR_SUCCESS)
+            return;
+        if (type == REG_DWORD)
+            ++index;
+        else if (RegDeleteValueA(holds, name) != ERROR_SUCCESS)
+            return;  // the same index would only fail again
+    }
+}
+
+static void RemoveExpiredHolds(HKEY holds, DWORD today)
+{
+    DWORD index = 0;
+    for (;;) {
+        char name[HOLD_NAME_CHARS];
+        DWORD nameSize = sizeof name;
+        DWORD type = REG_NONE;
+        DWORD until = 0;
+        DWORD dataSize = sizeof until;
+        if (RegEnumValueA(holds, index, name, &nameSize, NULL, &type, (BYTE*)&until, &dataSize) != ERROR_SUCCESS)
+            return;
+        if (type == REG_DWORD && until > today)
+            ++index;
+        else if (RegDeleteValueA(holds, name) != ERROR_SUCCESS)
+            return;
+    }
+}
+
+void PurgeExpiredOfferHolds()
+{
+    HKEY holds;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY, 0, KEY_ALL_ACCESS, &holds) != ERROR_SUCCESS)
+        return;
+    RemoveMalformedHolds(holds);
+    RemoveExpiredHolds(holds, Today());
+    RegCloseKey(holds);
+}
+
+static DWORD SixMonthsFromToday()
+{
+    SYSTEMTIME date;
+    ZeroMemory(&date, sizeof date);
+    QueryLocalTime(&date);
+    date.wMonth += 6;
+    if (date.wMonth > 12) {
+        date.wMonth -= 12;
+        date.wYear += 1;
+    }
+    // The day stays as it is even where the month lacks it: holds are only
+    // ever compared as numbers.
+    return PackedDate(date);
+}
+
+int ClaimToolbarOffer()
+{
+    char program[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, program, sizeof program);
+    if (length == 0 || length >= sizeof program)
+        return 1;  // a cut path would name some other file
+    char company[COMPANY_NAME_CHARS];
+    if (!ReadCompanyName(program, company))
+        return 1;
+    HKEY holds;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        NULL, &holds, NULL) != ERROR_SUCCESS)
+        return 1;
+    int mayOffer = 0;
+    // The purge has just run, so a hold still there lies in the future.
+    if (RegQueryValueExA(holds, company, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) {
+        DWORD until = SixMonthsFromToday();
+        (void)RegSetValueExA(holds, company, 0, REG_DWORD, (const BYTE*)&until, sizeof until);  // a failed write allows the offer too
+        mayOffer = 1;
+    }
+    RegCloseKey(holds);
+    return mayOffer;
+}
+
+int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS])
+{
+    DWORD size = VersionInfoSize(path);
+    if (size == 0 || size > VERSION_BLOCK_BYTES)
+        return 0;
+    void* block = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, VERSION_BLOCK_BYTES);
+    if (block == NULL)
+        return 0;
+    int found = 0;
+    void* value = NULL;
+    UINT valueLength = 0;
+    if (VersionInfoRead(path, VERSION_BLOCK_BYTES, block) &&
+        VersionInfoQuery(block, "\\VarFileInfo\\Translation", &value, &valueLength) && valueLength == 4) {
+        DWORD translation = *(const DWORD*)value;
+        WORD language = LOWORD(translation);
+        WORD codePage = HIWORD(translation);
+        char subBlock[256];
+        (void)FormatBounded(subBlock, sizeof subBlock, "\\StringFileInfo\\%02X%02X%02X%02X\\CompanyName",
+                            HIBYTE(language), LOBYTE(language), HIBYTE(codePage), LOBYTE(codePage));  // always fits
+        if (VersionInfoQuery(block, subBlock, &value, &valueLength) && valueLength != 0 &&
+            valueLength < COMPANY_NAME_CHARS) {
+            ZeroMemory(company, COMPANY_NAME_CHARS);
+            (void)CopyBoundedN(company, COMPANY_NAME_CHARS, (const char*)value, valueLength);  // fits: checked above
+            found = 1;
+        }
+    }
+    HeapFree(GetProcessHeap(), 0, block);
+    return found;
+}

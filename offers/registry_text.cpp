@@ -1,0 +1,105 @@
+#include "offers/eligibility.h"
+#include "text/text.h"
+#include <limits.h>
+
+static char RegistryText[REGISTRY_TEXT_CHARS];
+
+static bool IsTextType(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+char* ReadRegistryText(HKEY root, const char* subKey, const char* valueName)
+{
+    ZeroMemory(RegistryText, sizeof RegistryText);
+    HKEY key;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return RegistryText;
+    DWORD type = REG_NONE;
+    DWORD size = sizeof RegistryText;
+    LONG status = RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)RegistryText, &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || !IsTextType(type)) {
+        RegistryText[0] = '\0';
+        return RegistryText;
+    }
+    // A value stored without its terminator, or one that fills the buffer
+    // to the last byte, is cut rather than left running past the buffer.
+    if (size > sizeof RegistryText - 1)
+        size = sizeof RegistryText - 1;
+    RegistryText[size] = '\0';
+    return RegistryText;
+}
+
+const char* FindTextNoCase(const char* needle, const char* text)
+{
+    if (needle == NULL || text == NULL)
+        return NULL;
+    if (needle[0] == '\0')
+        return text;
+    if (text[0] == '\0')
+        return NULL;
+    int needleLength = lstrlenA(needle);
+    int textLength = lstrlenA(text);
+    if (needleLength > 1023 || textLength > 1023)
+        return NULL;
+
+    char upperNeedle[1024];
+    char upperText[1024];
+    CopyMemory(upperNeedle, needle, needleLength + 1);
+    CopyMemory(upperText, text, textLength + 1);
+    CharUpperA(upperNeedle);
+    CharUpperA(upperText);
+    // Upper-casing keeps the byte length in every code page setup runs in,
+    // but the lengths are taken again so a change could never overrun.
+    needleLength = lstrlenA(upperNeedle);
+    textLength = lstrlenA(upperText);
+
+    for (const char* start = upperText; *start != '\0'; start = CharNextA(start)) {
+        int offset = (int)(start - upperText);
+        if (textLength - offset < needleLength)
+            break;
+        int matched = 0;
+        while (matched < needleLength && start[matched] == upperNeedle[matched])
+            ++matched;
+        if (matched == needleLength)
+            return offset <= lstrlenA(text) ? text + offset : NULL;
+    }
+    return NULL;
+}
+
+int ReadVersionPart(char* text, char** rest)
+{
+    if (rest != NULL)
+        *rest = NULL;
+    if (text == NULL)
+        return 0;
+    const char* dot = FindTextNoCase(".", text);
+    if (dot != NULL) {
+        char* cut = text + (dot - text);
+        *cut = '\0';
+        if (rest != NULL)
+            *rest = cut + 1;
+    }
+
+    const char* position = text;
+    while (*position == ' ')
+        ++position;
+    bool negative = false;
+    if (*position == '-') {
+        negative = true;
+        ++position;
+    }
+    // Digit runs too long for an int saturate instead of wrapping around.
+    const unsigned long long limit = negative ? (unsigned long long)INT_MAX + 1 : (unsigned long long)INT_MAX;
+    unsigned long long value = 0;
+    while (*position >= '0' && *position <= '9') {
+        value = value * 10 + (unsigned)(*position - '0');
+        if (value > limit)
+            value = limit;
+        ++position;
+    }
+    if (negative)
+        return value == (unsigned long long)INT_MAX + 1 ? INT_MIN : -(int)value;
+    return (int)value;
+}
