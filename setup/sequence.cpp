@@ -2,6 +2,7 @@
 #include "setup/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
+#include "offers/offers.h"
 #include <commctrl.h>
 
 static void InitialiseGlobals(HINSTANCE instance)
@@ -48,9 +49,17 @@ int RunSetup(HINSTANCE instance)
     // The partner offers are made here: e-mail companion, toolbar, and the
     // registry cleaner when no toolbar offer was shown.
 
+    run.toolbarChoice = OfferBrowserToolbar(&run.toolbarOfferShown, &run.isFirefox, &run.toolbarInstalled);
+    if (run.toolbarChoice == OFFER_CANCEL)
+        return EndWithoutInstalling();
+
     RunWindowsInstaller(&run);
 
     // Accepted partner installers run here, then the completion report.
+
+    // Reported only after everything else has run, as the last word of setup.
+    if (run.toolbarChoice == OFFER_DESKTOP_SEARCH_BLOCKED)
+        ShowMessage(NULL, IDS_DESKTOP_SEARCH_BLOCKED, MB_ICONWARNING);
 
     return 0;
 }
