@@ -3,9 +3,9 @@
 #include "setup/system_facts.h"
 #include <shlobj.h>
 
-// When another module loads setup and calls the export, setup's start-up
-// code has not run and the replaceable system facts are still null: the
-// system is then asked directly.
+// Another module may call the export without setup's start-up code ever
+// having run. The system facts are constant-initialised, so they hold even
+// then; should one still be null, the system is asked directly.
 static BOOL AskWindowsVersion(OSVERSIONINFOA* version)
 {
     return QueryWindowsVersion != NULL ? QueryWindowsVersion(version) : GetVersionExA(version);

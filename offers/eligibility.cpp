@@ -6,6 +6,7 @@
 
 static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";
 static const char* UserChoiceKey = "Software\\Microsoft\\Windows\\Shell\\Associations\\URLAssociations\\http\\UserChoice";
+static const char* ToolbarParentKey = "SOFTWARE\\Google";
 static const char* ToolbarKey = "SOFTWARE\\Google\\Google Toolbar";
 
 #define FIREFOX_REFUSING_FLAGS \
@@ -151,8 +152,20 @@ int IsWindows6OrLater()
     return answer;
 }
 
+static bool MachineKeyExists(const char* path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
 int CanWriteToolbarKey()
 {
+    // Creating the toolbar's key creates its parent too where that is
+    // missing; both go again so the probe leaves no trace.
+    bool parentExisted = MachineKeyExists(ToolbarParentKey);
     HKEY key;
     DWORD disposition = 0;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, ToolbarKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
@@ -169,8 +182,11 @@ int CanWriteToolbarKey()
             answer = lstrcmpA(readBack, Probe) == 0;
         (void)RegDeleteValueA(key, "test");  // nothing more can be done if it stays
     }
-    if (disposition == REG_CREATED_NEW_KEY)
-        (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarKey);  // as above
     RegCloseKey(key);
+    if (disposition == REG_CREATED_NEW_KEY) {
+        (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarKey);  // as above
+        if (!parentExisted)
+            (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarParentKey);  // as above
+    }
     return answer;
 }

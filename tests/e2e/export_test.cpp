@@ -1,0 +1,378 @@
+// The exported Firefox toolbar check as another module sees it: the export
+// tables of both builds, and the 64-bit program loaded with LoadLibraryA and
+// called by name and by ordinal against the registry and the Firefox folder
+// of this test's own Wine prefix.
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <string>
+#include <vector>
+#include "firefox_profile.h"
+#include "registry_sandbox.h"
+#include "test_paths.h"
+
+static std::vector<unsigned char> ReadWholeFile(const char* path)
+{
+    std::vector<unsigned char> bytes;
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    bytes.resize(GetFileSize(file, NULL));
+    DWORD read = 0;
+    if (!bytes.empty())
+        ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, NULL);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+// What a PE file's headers say about its exports and relocations.
+struct ExportTable {
+    WORD machine = 0;
+    std::string moduleName;
+    DWORD ordinalBase = 0;
+    DWORD functionCount = 0;
+    std::vector<std::string> names;
+    std::vector<WORD> nameOrdinals;
+    bool hasRelocations = false;
+};
+
+static ExportTable ReadExportTable(const std::vector<unsigned char>& image)
+{
+    ExportTable table;
+    const unsigned char* base = image.data();
+    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)base;
+    const IMAGE_NT_HEADERS32* nt32 = (const IMAGE_NT_HEADERS32*)(base + dos->e_lfanew);
+    const IMAGE_NT_HEADERS64* nt64 = (const IMAGE_NT_HEADERS64*)(base + dos->e_lfanew);
+    table.machine = nt32->FileHeader.Machine;
+    bool is64 = nt32->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
+    const IMAGE_DATA_DIRECTORY* directories = is64 ? nt64->OptionalHeader.DataDirectory : nt32->OptionalHeader.DataDirectory;
+    const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt32);
+    WORD sectionCount = nt32->FileHeader.NumberOfSections;
+    auto at = [&](DWORD rva) -> const unsigned char* {
+        for (WORD i = 0; i < sectionCount; ++i) {
+            const IMAGE_SECTION_HEADER& s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.SizeOfRawData)
+                return base + s.PointerToRawData + (rva - s.VirtualAddress);
+        }
+        return NULL;
+    };
+    table.hasRelocations = directories[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size != 0;
+    const IMAGE_DATA_DIRECTORY& exportDirectory = directories[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (exportDirectory.Size == 0)
+        return table;
+    const IMAGE_EXPORT_DIRECTORY* exports = (const IMAGE_EXPORT_DIRECTORY*)at(exportDirectory.VirtualAddress);
+    table.moduleName = (const char*)at(exports->Name);
+    table.ordinalBase = exports->Base;
+    table.functionCount = exports->NumberOfFunctions;
+    const DWORD* namePointers = (const DWORD*)at(exports->AddressOfNames);
+    const WORD* ordinals = (const WORD*)at(exports->AddressOfNameOrdinals);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+        table.names.push_back((const char*)at(namePointers[i]));
+        table.nameOrdinals.push_back(ordinals[i]);
+    }
+    return table;
+}
+
+static void ExpectOnlyTheCheckIsExported(const char* program, WORD machine)
+{
+    std::vector<unsigned char> image = ReadWholeFile(program);
+    ASSERT_GT(image.size(), 1024u) << program;
+    ExportTable table = ReadExportTable(image);
+    EXPECT_EQ(machine, table.machine);
+    EXPECT_EQ("SETUP.exe", table.moduleName);
+    EXPECT_EQ(1u, table.ordinalBase);
+    EXPECT_EQ(1u, table.functionCount);
+    ASSERT_EQ(1u, table.names.size());
+    EXPECT_EQ("FFTBCompatibilityCheck", table.names[0]);  // no stdcall "@4"
+    EXPECT_EQ(0u, table.nameOrdinals[0]);  // ordinal base + 0 = ordinal 1
+    EXPECT_TRUE(table.hasRelocations);
+}
+
+TEST(ExportTable, BothBuildsExportOnlyTheCheckByNameAsOrdinalOne)
+{
+    ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM_32, IMAGE_FILE_MACHINE_I386);
+    ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM, IMAGE_FILE_MACHINE_AMD64);
+}
+
+typedef BOOL(WINAPI* CheckFunction)(DWORD*);
+
+// Wine 8 neither relocates nor binds an .EXE loaded as a module, which
+// Windows does: the test does both itself, as the system loader would.
+static bool ApplyBaseRelocations(BYTE* base, IMAGE_NT_HEADERS* nt)
+{
+    ULONG_PTR delta = (ULONG_PTR)base - (ULONG_PTR)nt->OptionalHeader.ImageBase;
+    if (delta == 0)
+        return true;
+    IMAGE_DATA_DIRECTORY directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC];
+    if (directory.Size == 0)
+        return false;
+    BYTE* block = base + directory.VirtualAddress;
+    BYTE* end = block + directory.Size;
+    while (block < end) {
+        IMAGE_BASE_RELOCATION* header = (IMAGE_BASE_RELOCATION*)block;
+        if (header->SizeOfBlock < sizeof *header)
+            return false;
+        WORD* entries = (WORD*)(header + 1);
+        size_t count = (header->SizeOfBlock - sizeof *header) / sizeof(WORD);
+        for (size_t i = 0; i < count; ++i) {
+            BYTE* target = base + header->VirtualAddress + (entries[i] & 0xFFF);
+            switch (entries[i] >> 12) {
+            case IMAGE_REL_BASED_ABSOLUTE:
+                break;
+            case IMAGE_REL_BASED_DIR64:
+                *(ULONGLONG*)target += delta;
+                break;
+            case IMAGE_REL_BASED_HIGHLOW:
+                *(DWORD*)target += (DWORD)delta;
+                break;
+            default:
+                return false;
+            }
+        }
+        block += header->SizeOfBlock;
+    }
+    nt->OptionalHeader.ImageBase = (ULONG_PTR)base;
+    return true;
+}
+
+static bool BindImports(BYTE* base, IMAGE_NT_HEADERS* nt)
+{
+    IMAGE_DATA_DIRECTORY directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (IMAGE_IMPORT_DESCRIPTOR* import = (IMAGE_IMPORT_DESCRIPTOR*)(base + directory.VirtualAddress); import->Name != 0;
+         ++import) {
+        HMODULE library = LoadLibraryA((const char*)(base + import->Name));
+        if (library == NULL)
+            return false;
+        IMAGE_THUNK_DATA* lookup = (IMAGE_THUNK_DATA*)(base + (import->OriginalFirstThunk ? import->OriginalFirstThunk : import->FirstThunk));
+        IMAGE_THUNK_DATA* slot = (IMAGE_THUNK_DATA*)(base + import->FirstThunk);
+        for (; lookup->u1.AddressOfData != 0; ++lookup, ++slot) {
+            FARPROC function;
+            if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal))
+                function = GetProcAddress(library, MAKEINTRESOURCEA(IMAGE_ORDINAL(lookup->u1.Ordinal)));
+            else
+                function = GetProcAddress(library, (const char*)((IMAGE_IMPORT_BY_NAME*)(base + lookup->u1.AddressOfData))->Name);
+            if (function == NULL)
+                return false;
+            slot->u1.Function = (ULONG_PTR)function;
+        }
+    }
+    return true;
+}
+
+static bool PrepareLoadedImage(HMODULE module)
+{
+    BYTE* base = (BYTE*)module;
+    IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
+    DWORD protection;
+    if (!VirtualProtect(base, nt->OptionalHeader.SizeOfImage, PAGE_EXECUTE_READWRITE, &protection))
+        return false;
+    return ApplyBaseRelocations(base, nt) && BindImports(base, nt);
+}
+
+struct CheckAnswer {
+    BOOL result;
+    DWORD flags;
+};
+
+class LoadedCheck : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CleanUp();
+        module_ = LoadLibraryA(TEST_SETUP_PROGRAM);
+        ASSERT_NE(nullptr, module_) << GetLastError();
+        ASSERT_NE((HMODULE)GetModuleHandleA(NULL), module_);
+        ASSERT_TRUE(PrepareLoadedImage(module_));
+        byName_ = (CheckFunction)(void*)GetProcAddress(module_, "FFTBCompatibilityCheck");
+        byOrdinal_ = (CheckFunction)(void*)GetProcAddress(module_, MAKEINTRESOURCEA(1));
+        ASSERT_NE(nullptr, byName_);
+        ASSERT_EQ(byName_, byOrdinal_);
+    }
+    void TearDown() override
+    {
+        if (module_ != NULL)
+            FreeLibrary(module_);
+        CleanUp();
+    }
+    static void CleanUp()
+    {
+        DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Mozilla");
+        DeleteTree(HKEY_CURRENT_USER, "Software\\Mozilla");
+        DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Google");
+        RemoveFirefoxFolder();
+    }
+    // Both ways in must give the same answer; the one by ordinal is returned.
+    CheckAnswer Ask()
+    {
+        CheckAnswer named = {7, 0xdeadbeef}, numbered = {7, 0xdeadbeef};
+        named.result = byName_(&named.flags);
+        numbered.result = byOrdinal_(&numbered.flags);
+        EXPECT_EQ(named.result, numbered.result);
+        EXPECT_EQ(named.flags, numbered.flags);
+        return numbered;
+    }
+    static void SetFirefoxVersion(const char* version, HKEY root = HKEY_LOCAL_MACHINE)
+    {
+        ASSERT_TRUE(SetText(root, "Software\\Mozilla\\Mozilla Firefox", "CurrentVersion", version));
+    }
+    static void InstallToolbarInDefaultProfile(const std::string& cache)
+    {
+        WriteProfilesIni("[General]\r\nStartWithLastProfile=1\r\n\r\n"
+                         "[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles\\k3j2.default\r\nDefault=1\r\n");
+        WriteExtensionsCache("Profiles\\k3j2.default", cache);
+    }
+
+    HMODULE module_ = NULL;
+    CheckFunction byName_ = NULL;
+    CheckFunction byOrdinal_ = NULL;
+};
+
+TEST_F(LoadedCheck, NoFirefoxAnywhereIsTheOnlySuccess)
+{
+    CheckAnswer answer = Ask();
+    EXPECT_EQ(TRUE, answer.result);
+    EXPECT_EQ(0u, answer.flags);
+    // A null flags address gives the same result and writes nothing.
+    EXPECT_EQ(TRUE, byName_(NULL));
+    EXPECT_EQ(TRUE, byOrdinal_(NULL));
+}
+
+TEST_F(LoadedCheck, FirefoxVersionsSetTheVersionBits)
+{
+    struct {
+        const char* version;
+        DWORD flags;
+    } cases[] = {
+        {"3.5.7 (en-US)", 0x01}, {"1.5.0.12 (en-US)", 0x21}, {"1.0.8", 0x31},
+        {"2.0", 0x01}, {"1.99", 0x21}, {"(en-US)", 0x31},  // no leading number reads as 0
+    };
+    for (const auto& c : cases) {
+        SetFirefoxVersion(c.version);
+        CheckAnswer answer = Ask();
+        EXPECT_EQ(FALSE, answer.result) << c.version;
+        EXPECT_EQ(c.flags, answer.flags) << c.version;
+        EXPECT_EQ(FALSE, byName_(NULL)) << c.version;
+    }
+}
+
+TEST_F(LoadedCheck, FirefoxOfTheUserAloneIsFound)
+{
+    SetFirefoxVersion("3.0.1", HKEY_CURRENT_USER);
+    CheckAnswer answer = Ask();
+    EXPECT_EQ(FALSE, answer.result);
+    EXPECT_EQ(0x01u, answer.flags);
+    // The machine's version is read first.
+    SetFirefoxVersion("1.0", HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(0x31u, Ask().flags);
+}
+
+TEST_F(LoadedCheck, ToolbarByRegistryIdCountsOnlyWithFirefox)
+{
+    ASSERT_TRUE(SetText(HKEY_LOCAL_MACHINE, "Software\\Google\\Toolbar for Firefox", "id", "gtb@google"));
+    CheckAnswer answer = Ask();
+    EXPECT_EQ(TRUE, answer.result);
+    EXPECT_EQ(0u, answer.flags);
+
+    SetFirefoxVersion("3.5.7 (en-US)");
+    EXPECT_EQ(0x03u, Ask().flags);
+}
+
+TEST_F(LoadedCheck, AnEmptyRegistryIdLeavesTheDecisionToTheProfile)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    ASSERT_TRUE(SetText(HKEY_LOCAL_MACHINE, "Software\\Google\\Toolbar for Firefox", "id", ""));
+    EXPECT_EQ(0x01u, Ask().flags);
+    InstallToolbarInDefaultProfile("<extensions>" TOOLBAR_EXTENSION_ID "</extensions>");
+    EXPECT_EQ(0x03u, Ask().flags);
+}
+
+TEST_F(LoadedCheck, ToolbarByCacheFileNeedsTheExactIdBeforeAnyNul)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    InstallToolbarInDefaultProfile("app-profile\t" TOOLBAR_EXTENSION_ID "\trel%3Aextensions\r\n");
+    EXPECT_EQ(0x03u, Ask().flags);
+
+    InstallToolbarInDefaultProfile("app-profile\t{3112CA9C-DE6D-4884-A869-9855DE68056C}\r\n");
+    EXPECT_EQ(0x01u, Ask().flags);
+
+    InstallToolbarInDefaultProfile(std::string("app-profile\t", 12) + std::string(1, '\0') + TOOLBAR_EXTENSION_ID);
+    EXPECT_EQ(0x01u, Ask().flags);
+}
+
+TEST_F(LoadedCheck, CachesFromOneByteBelowQuarterMegabyteOnAreNotRead)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    InstallToolbarInDefaultProfile(CacheEndingWithId(262143));
+    EXPECT_EQ(0x03u, Ask().flags);
+    InstallToolbarInDefaultProfile(CacheEndingWithId(262144));
+    EXPECT_EQ(0x01u, Ask().flags);
+    InstallToolbarInDefaultProfile("");
+    EXPECT_EQ(0x01u, Ask().flags);
+}
+
+TEST_F(LoadedCheck, OnlyTheFirstTwentyProfileSectionsCanBeTheDefault)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    WriteExtensionsCache("Profiles\\first", "nothing here");
+    WriteExtensionsCache("Profiles\\chosen", TOOLBAR_EXTENSION_ID);
+    WriteProfilesIni("[Profile0]\r\nPath=Profiles\\first\r\n[Profile20]\r\nPath=Profiles\\chosen\r\nDefault=1\r\n");
+    EXPECT_EQ(0x01u, Ask().flags);
+
+    WriteProfilesIni("[Profile0]\r\nPath=Profiles\\first\r\n[Profile19]\r\nPath=Profiles\\chosen\r\nDefault=1\r\n");
+    EXPECT_EQ(0x03u, Ask().flags);
+
+    // Without any default, Profile0 is taken.
+    WriteProfilesIni("[Profile0]\r\nPath=Profiles\\chosen\r\n[Profile1]\r\nPath=Profiles\\first\r\n");
+    EXPECT_EQ(0x03u, Ask().flags);
+}
+
+TEST_F(LoadedCheck, ForwardSlashesInThePathStayAndStillReachTheProfile)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    WriteExtensionsCache("Profiles\\abcd.default", TOOLBAR_EXTENSION_ID);
+    WriteProfilesIni("[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/abcd.default\r\nDefault=1\r\n");
+    EXPECT_EQ(0x03u, Ask().flags);
+}
+
+// Run only as a child of the test below, under an older Windows version.
+TEST_F(LoadedCheck, DISABLED_ReportsAnOldWindowsWithoutAskingMore)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    CheckAnswer answer = Ask();
+    EXPECT_EQ(FALSE, answer.result);
+    const char* expected = getenv("EXPECTED_FLAGS");
+    ASSERT_NE(nullptr, expected);
+    EXPECT_EQ(strtoul(expected, NULL, 16), answer.flags);
+}
+
+static DWORD RunSelfAs(const char* windowsVersion, const char* expectedFlags)
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(NULL, self, sizeof self);
+    std::string copy = std::string("C:\\windows\\temp\\loaded_") + windowsVersion + ".exe";
+    if (!CopyFileA(self, copy.c_str(), FALSE))
+        return 0xdead;
+    std::string key = std::string("Software\\Wine\\AppDefaults\\loaded_") + windowsVersion + ".exe";
+    SetText(HKEY_CURRENT_USER, key.c_str(), "Version", windowsVersion);
+    SetEnvironmentVariableA("EXPECTED_FLAGS", expectedFlags);
+    std::string command = "\"" + copy + "\" --gtest_also_run_disabled_tests --gtest_filter=LoadedCheck.DISABLED_*";
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
+        return 0xdead;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xdead;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+TEST(LoadedCheckOnOldWindows, NT4AndWindows98AreRefusedAndWindows2000SP4Passes)
+{
+    // The administrator question is not asked on an old version: 0x08
+    // stands alone beside the Firefox bits.
+    EXPECT_EQ(0u, RunSelfAs("nt40", "09"));
+    EXPECT_EQ(0u, RunSelfAs("win98", "09"));
+    EXPECT_EQ(0u, RunSelfAs("win2k", "01"));  // Wine's Windows 2000 has Service Pack 4
+}
