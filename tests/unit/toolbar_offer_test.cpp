@@ -394,17 +394,43 @@ TEST_F(ToolbarOffer, ALaterDialogColoursAndOpensItsLinksToo)
     EXPECT_EQ(2u, RecordedEvents().size());
 }
 
-// Screen pixels of a rectangle, 0xRRGGBB, top row first.
+// Has the dialog painted in full before its pixels are read, however busy
+// the machine is.
+static void PaintNow(HWND dialog)
+{
+    RedrawWindow(dialog, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(300);
+}
+
+// Pixels of a screen rectangle, or of a bitmap, as 0xRRGGBB, top row first.
+static std::vector<uint32_t> CopyPixels(HDC source, int left, int top, int width, int height)
+{
+    std::vector<uint32_t> pixels((size_t)width * height);
+    BITMAPINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = NULL;
+    HBITMAP copy = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ kept = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
+    GdiFlush();
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = ((uint32_t*)bits)[i] & 0xFFFFFF;
+    SelectObject(memory, kept);
+    DeleteDC(memory);
+    DeleteObject(copy);
+    return pixels;
+}
+
 static std::vector<uint32_t> ScreenPixels(const RECT& rect)
 {
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    std::vector<uint32_t> pixels((size_t)width * height);
     HDC screen = GetDC(NULL);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            COLORREF c = GetPixel(screen, rect.left + x, rect.top + y);
-            pixels[(size_t)y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
+    std::vector<uint32_t> pixels = CopyPixels(screen, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     ReleaseDC(NULL, screen);
     return pixels;
 }
@@ -416,14 +442,9 @@ static std::vector<uint32_t> BitmapPixels(int id, int* width, int* height)
     GetObjectA(bitmap, sizeof size, &size);
     *width = size.bmWidth;
     *height = size.bmHeight;
-    std::vector<uint32_t> pixels((size_t)size.bmWidth * size.bmHeight);
     HDC memory = CreateCompatibleDC(NULL);
     HGDIOBJ kept = SelectObject(memory, bitmap);
-    for (int y = 0; y < size.bmHeight; ++y)
-        for (int x = 0; x < size.bmWidth; ++x) {
-            COLORREF c = GetPixel(memory, x, y);
-            pixels[(size_t)y * size.bmWidth + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
+    std::vector<uint32_t> pixels = CopyPixels(memory, 0, 0, size.bmWidth, size.bmHeight);
     SelectObject(memory, kept);
     DeleteDC(memory);
     DeleteObject(bitmap);
@@ -439,7 +460,7 @@ TEST_F(ToolbarOffer, ThePictureShowsTheFramesBackgroundWhereTheBitmapIsBlack)
         uint32_t background = 0;
         Autopilot pilot(0, {Inspect(
                                 [&](HWND dialog) {
-                                    Sleep(300);
+                                    PaintNow(dialog);
                                     GetWindowRect(GetDlgItem(dialog, IDC_TOOLBAR_PICTURE), &place);
                                     shown = ScreenPixels(place);
                                     RECT beside = {place.left - 3, place.top + 10, place.left - 2, place.top + 11};
@@ -489,7 +510,7 @@ TEST_F(ToolbarOffer, PicturesOfTheDialogs)
         std::string path = std::string(folder) + "\\" + p.name;
         Autopilot pilot(0, {Inspect(
                                 [&](HWND dialog) {
-                                    Sleep(500);
+                                    PaintNow(dialog);
                                     saved = SaveWindowPicture(dialog, path);
                                 },
                                 Press(IDOK))});
