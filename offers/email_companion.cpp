@@ -65,7 +65,7 @@ static void ReadCompanionFolder(char* folder)
     folder[0] = '\0';
     HKEY key;
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, &key) == ERROR_SUCCESS) {
-        if (ReadRegistryText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
+        if (ReadValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
             TrimRegistryString(folder);
         RegCloseKey(key);
     }
@@ -74,9 +74,9 @@ static void ReadCompanionFolder(char* folder)
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, &key) != ERROR_SUCCESS)
         return;
     // An InstallLocation that is present decides, even when it is empty.
-    if (ReadRegistryText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+    if (ReadValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
-    } else if (ReadRegistryText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+    } else if (ReadValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
         KeepFolderOfCommand(folder);
     }

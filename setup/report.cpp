@@ -27,7 +27,7 @@ void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize)
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return;
     char program[MAX_PATH];
-    LONG status = ReadRegistryText(key, NULL, program, sizeof program, NULL);
+    LONG status = ReadValueText(key, NULL, program, sizeof program, NULL);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS)
         return;
@@ -141,7 +141,7 @@ static const char* CompressionMark()
         return mark;
     char setting[SETTING_CHARS];
     DWORD type = REG_NONE;
-    if (ReadRegistryText(key, "DefaultCompressionMethod", setting, sizeof setting, &type) == ERROR_SUCCESS &&
+    if (ReadValueText(key, "DefaultCompressionMethod", setting, sizeof setting, &type) == ERROR_SUCCESS &&
         type == REG_SZ && lstrcmpA(setting, "0") == 0)
         mark = "0";
     RegCloseKey(key);

@@ -79,7 +79,9 @@ int RunSetup(HINSTANCE instance)
     if (OfferEmailCompanion(&run.companionAccepted) == OFFER_CANCEL)
         return EndWithoutInstalling();
 
-    // The toolbar offer is made here.
+    run.toolbarChoice = OfferBrowserToolbar(&run.toolbarOfferShown, &run.isFirefox, &run.toolbarInstalled);
+    if (run.toolbarChoice == OFFER_CANCEL)
+        return EndWithoutInstalling();
 
     if (!run.toolbarOfferShown && OfferRegistryCleaner(&run.cleanerAccepted, &run.cleanerOffered) == OFFER_CANCEL)
         return EndWithoutInstalling();
@@ -92,6 +94,10 @@ int RunSetup(HINSTANCE instance)
         (void)RunRegistryCleanerInstall();  // setup goes on whether the launcher signalled or not
 
     SendCompletionReport(&run.versionBefore, &run);
+
+    // Reported only after everything else has run, as the last word of setup.
+    if (run.toolbarChoice == OFFER_DESKTOP_SEARCH_BLOCKED)
+        ShowMessage(NULL, IDS_DESKTOP_SEARCH_BLOCKED, MB_ICONWARNING);
 
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "text/registry_text.h"
 
-LONG ReadRegistryText(HKEY key, const char* name, char* text, DWORD size, DWORD* type)
+LONG ReadValueText(HKEY key, const char* name, char* text, DWORD size, DWORD* type)
 {
     if (size == 0)
         return ERROR_INVALID_PARAMETER;

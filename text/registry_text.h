@@ -7,4 +7,4 @@
 // and a value that does not fit whole with its NUL is not taken (the
 // buffer is left empty and ERROR_MORE_DATA returned), so that a path cut
 // short is never used. `type` may be NULL. Returns the registry status.
-LONG ReadRegistryText(HKEY key, const char* name, char* text, DWORD size, DWORD* type);
+LONG ReadValueText(HKEY key, const char* name, char* text, DWORD size, DWORD* type);

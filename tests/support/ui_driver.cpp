@@ -364,7 +364,10 @@ void Autopilot::Watch()
         seen.messageBox = IsMessageBox(window);
         if (seen.messageBox) {
             seen.text = MessageBoxText(window);
-            seen.icon = MessageBoxIcon(window);
+            // The icon is read from the screen: a busy machine may not have
+            // painted it yet.
+            for (int i = 0; i < 20 && (seen.icon = MessageBoxIcon(window)) == 0; ++i)
+                Sleep(50);
         }
         if (!pictureFolder_.empty()) {
             char name[MAX_PATH];

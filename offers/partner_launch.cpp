@@ -1,0 +1,64 @@
+#include "offers/partner_launch.h"
+#include "offers/partner_start.h"
+#include "offers/eligibility.h"
+#include "offers/offers.h"
+#include "setup/globals.h"
+#include "text/text.h"
+#include "resources/resource.h"
+
+#define LAUNCHER_ARGUMENT_CHARS 10
+#define LAUNCHER_ERROR_CHARS 1024
+
+int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage)
+{
+    HCURSOR kept = SetCursor(BusyCursor);
+    HANDLE process;
+    if (!StartPartnerProgram(fileName, arguments, ElevationVerb(), SW_HIDE, &process)) {
+        SetCursor(kept);
+        const char* text = LoadMessageText(failureMessage);
+        MessageBoxA(NULL, text, LoadMessageText(IDS_CAPTION), MB_ICONWARNING | MB_OK);
+        return -1;
+    }
+    // Started, but with nothing to wait for: how it ended is unknown.
+    DWORD exitCode = (DWORD)-1;
+    if (process != NULL) {
+        WaitForSingleObject(process, INFINITE);
+        if (!GetExitCodeProcess(process, &exitCode))
+            exitCode = (DWORD)-1;
+        CloseHandle(process);
+    }
+    SetCursor(kept);
+    return (int)exitCode;
+}
+
+int InstallToolbar(int browser, int* installed)
+{
+    char arguments[LAUNCHER_ARGUMENT_CHARS];
+    (void)CopyBounded(arguments, sizeof arguments, browser == TOOLBAR_OFFER_FIREFOX ? "/tbff" : "/tbie");  // fits
+
+    int exitCode = RunPartnerLauncher(PARTNER_LAUNCHER, arguments, IDS_LAUNCHER_NOT_STARTED);
+    switch (exitCode) {
+    case -1:
+        break;
+    case LAUNCHER_TOOLBAR_INSTALLED:
+        ShowMessage(NULL, browser == TOOLBAR_OFFER_FIREFOX ? IDS_TOOLBAR_INSTALLED_FIREFOX : IDS_TOOLBAR_INSTALLED_IE,
+                    MB_ICONINFORMATION);
+        *installed = 1;
+        break;
+    case LAUNCHER_TOOLBAR_FAILED:
+        ShowMessage(NULL, IDS_TOOLBAR_FAILED, MB_ICONINFORMATION);
+        break;
+    case LAUNCHER_DESKTOP_SEARCH_FAILED:
+        ShowMessage(NULL, IDS_DESKTOP_SEARCH_FAILED, MB_ICONINFORMATION);
+        break;
+    case LAUNCHER_DESKTOP_SEARCH_BLOCKED:
+        return OFFER_DESKTOP_SEARCH_BLOCKED;
+    default: {
+        char text[LAUNCHER_ERROR_CHARS];
+        (void)FormatBounded(text, sizeof text, LoadMessageText(IDS_LAUNCHER_ERROR), exitCode);  // fits
+        MessageBoxA(NULL, text, LoadMessageText(IDS_CAPTION), MB_ICONERROR);
+        break;
+    }
+    }
+    return OFFER_GO_ON;
+}

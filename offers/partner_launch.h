@@ -1,0 +1,24 @@
+// The partner launcher, a program of the toolbar partner that lies beside
+// setup: started hidden (elevated from Windows Vista on), waited for, and
+// its exit code turned into a message.
+#pragma once
+#include <windows.h>
+
+#define PARTNER_LAUNCHER "duzorizu32.exe"
+
+// Exit codes of the partner launcher.
+#define LAUNCHER_TOOLBAR_INSTALLED 0
+#define LAUNCHER_TOOLBAR_FAILED 8
+#define LAUNCHER_DESKTOP_SEARCH_FAILED 9
+#define LAUNCHER_DESKTOP_SEARCH_BLOCKED 10
+
+// Starts the program from SourceFolder with the arguments and waits for it.
+// Returns its exit code, or -1 when it did not start (failureMessage has
+// been shown) or when the shell gave no process to wait for (no message).
+int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage);
+
+// Installs the toolbar for the browser (TOOLBAR_OFFER_IE or
+// TOOLBAR_OFFER_FIREFOX) and tells the user how it went. Sets *installed to
+// 1 on success. Returns OFFER_DESKTOP_SEARCH_BLOCKED when the launcher says
+// so, else OFFER_GO_ON.
+int InstallToolbar(int browser, int* installed);

@@ -1,0 +1,185 @@
+#include "ui/hyperlink.h"
+#include "text/text.h"
+
+// All dialogs that hold links are standard dialog boxes and share one window
+// procedure, so the first one read serves for every later dialog.
+static WNDPROC SavedDialogProc;
+
+static void* AllocateZeroed(size_t size)
+{
+    return HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size);
+}
+
+static void FreeHeap(void* block)
+{
+    if (block != NULL)
+        (void)HeapFree(GetProcessHeap(), 0, block);  // nothing to do if it fails
+}
+
+// "Words<address>": the words become the control's text and the address the
+// target. Only the last "<" counts, and only with a ">" after it; what
+// follows that ">" is dropped. Bytes are scanned: in the double-byte code
+// pages neither bracket can be the trail byte of a character.
+static void SplitLinkText(HyperlinkObject* link, char* text)
+{
+    char* open = NULL;
+    for (char* c = text; *c != '\0'; ++c)
+        if (*c == '<')
+            open = c;
+    if (open == NULL)
+        return;
+    char* close = open + 1;
+    while (*close != '\0' && *close != '>')
+        ++close;
+    if (*close != '>')
+        return;
+
+    *open = '\0';
+    *close = '\0';
+    SetWindowTextA(link->control, text);
+    size_t targetSize = (size_t)(close - open);  // the address and its NUL
+    link->target = (char*)AllocateZeroed(targetSize);
+    if (link->target != NULL)
+        (void)CopyBounded(link->target, targetSize, open + 1);  // sized to fit exactly
+}
+
+static void MakeUnderlineFont(HyperlinkObject* link)
+{
+    link->originalFont = (HFONT)SendMessageA(link->control, WM_GETFONT, 0, 0);
+    LOGFONTA font;
+    if (link->originalFont == NULL || GetObjectA(link->originalFont, sizeof font, &font) == 0)
+        return;
+    font.lfUnderline = 1;
+    link->underlineFont = CreateFontIndirectA(&font);
+    if (link->underlineFont != NULL)
+        SendMessageA(link->control, WM_SETFONT, (WPARAM)link->underlineFont, FALSE);
+}
+
+void MakeHyperlink(HWND dialog, int controlId)
+{
+    HyperlinkObject* link = (HyperlinkObject*)AllocateZeroed(sizeof *link);
+    if (link == NULL)
+        return;
+    link->parent = dialog;
+    link->controlId = controlId;
+    link->control = GetDlgItem(dialog, controlId);
+    if (link->control == NULL) {
+        FreeHeap(link);
+        return;
+    }
+    char* text = ReadControlText(link);
+    if (text == NULL) {
+        FreeHeap(link);
+        return;
+    }
+    SplitLinkText(link, text);
+    FreeHeap(text);
+
+    SetPropA(link->control, HYPERLINK_OBJECT_PROPERTY, (HANDLE)link);
+    SetPropA(link->control, HYPERLINK_MARK_PROPERTY, (HANDLE)1);
+    LONG style = GetWindowLongA(link->control, GWL_STYLE);
+    SetWindowLongA(link->control, GWL_STYLE, style | WS_TABSTOP | SS_NOTIFY);
+
+    LONG_PTR controlProc = GetWindowLongPtrA(link->control, GWLP_WNDPROC);
+    SetPropA(link->control, HYPERLINK_OLD_WNDPROC_PROPERTY, (HANDLE)controlProc);
+    SetWindowLongPtrA(link->control, GWLP_WNDPROC, (LONG_PTR)HyperlinkControlProc);
+
+    if (SavedDialogProc == NULL)
+        SavedDialogProc = (WNDPROC)GetWindowLongPtrA(dialog, GWLP_WNDPROC);
+    SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)HyperlinkParentProc);
+
+    MakeUnderlineFont(link);
+    FitHyperlinkToText(link);
+}
+
+void ReleaseHyperlink(HyperlinkObject* link)
+{
+    bool controlExists = link->control != NULL && IsWindow(link->control);
+    if (link->originalFont != NULL && controlExists) {
+        SendMessageA(link->control, WM_SETFONT, (WPARAM)link->originalFont, FALSE);
+        link->originalFont = NULL;
+    }
+    if (link->underlineFont != NULL) {
+        DeleteObject(link->underlineFont);
+        link->underlineFont = NULL;
+    }
+    if (controlExists) {
+        HANDLE controlProc = GetPropA(link->control, HYPERLINK_OLD_WNDPROC_PROPERTY);
+        if (controlProc != NULL) {
+            SetWindowLongPtrA(link->control, GWLP_WNDPROC, (LONG_PTR)controlProc);
+            RemovePropA(link->control, HYPERLINK_OLD_WNDPROC_PROPERTY);
+        }
+        RemovePropA(link->control, HYPERLINK_MARK_PROPERTY);
+        RemovePropA(link->control, HYPERLINK_OBJECT_PROPERTY);
+    }
+    link->control = NULL;
+    if (link->parent != NULL && IsWindow(link->parent) && SavedDialogProc != NULL)
+        SetWindowLongPtrA(link->parent, GWLP_WNDPROC, (LONG_PTR)SavedDialogProc);
+    FreeHeap(link->target);
+    link->target = NULL;
+    link->parent = NULL;
+}
+
+LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HyperlinkObject* link = (HyperlinkObject*)GetPropA(control, HYPERLINK_OBJECT_PROPERTY);
+    WNDPROC previous = (WNDPROC)GetPropA(control, HYPERLINK_OLD_WNDPROC_PROPERTY);
+    if (previous == NULL)
+        return DefWindowProcA(control, message, wParam, lParam);
+
+    switch (message) {
+    case WM_DESTROY: {
+        LRESULT result = CallWindowProcA(previous, control, message, wParam, lParam);
+        if (link != NULL) {
+            ReleaseHyperlink(link);
+            FreeHeap(link);
+        }
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if (link != NULL)
+            DrawHyperlinkFocus(link);
+        break;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursor(NULL, IDC_HAND));
+        return TRUE;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS;
+    case WM_CHAR:
+        if (wParam == ' ' && link != NULL)
+            OpenHyperlink(link);
+        break;
+    }
+    return CallWindowProcA(previous, control, message, wParam, lParam);
+}
+
+static HyperlinkObject* LinkOf(HWND window)
+{
+    if (window == NULL || GetPropA(window, HYPERLINK_MARK_PROPERTY) == NULL)
+        return NULL;
+    return (HyperlinkObject*)GetPropA(window, HYPERLINK_OBJECT_PROPERTY);
+}
+
+LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+        SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)SavedDialogProc);
+        break;
+    case WM_COMMAND: {
+        // STN_CLICKED and any other command carrying a link's id open it.
+        HyperlinkObject* link = LinkOf(GetDlgItem(dialog, LOWORD(wParam)));
+        if (link != NULL)
+            OpenHyperlink(link);
+        break;
+    }
+    case WM_CTLCOLORSTATIC: {
+        LRESULT brush = CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
+        if (LinkOf((HWND)lParam) != NULL)
+            SetTextColor((HDC)wParam, HYPERLINK_TEXT_COLOUR);
+        return brush;
+    }
+    }
+    return CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
+}

@@ -1,0 +1,81 @@
+// Measuring, drawing and opening a link.
+#include "ui/hyperlink.h"
+#include "setup/globals.h"
+#include <shellapi.h>
+
+char* ReadControlText(const HyperlinkObject* link)
+{
+    int length = GetWindowTextLengthA(link->control);
+    char* text = (char*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, (size_t)length + 1);
+    if (text != NULL)
+        GetWindowTextA(link->control, text, length + 1);
+    return text;
+}
+
+void OpenHyperlink(const HyperlinkObject* link)
+{
+    // Handing the shell no address would open some default place instead.
+    if (link->target == NULL || link->target[0] == '\0')
+        return;
+    HCURSOR kept = SetCursor(BusyCursor);
+    (void)ShellExecuteA(link->parent, "open", link->target, NULL, NULL, SW_SHOWNORMAL);  // failures stay silent
+    SetCursor(kept);
+}
+
+// The font the link is drawn with: the underlined copy, or the control's own
+// when none could be made.
+static HGDIOBJ SelectLinkFont(const HyperlinkObject* link, HDC dc)
+{
+    HFONT font = link->underlineFont != NULL ? link->underlineFont : link->originalFont;
+    return font != NULL ? SelectObject(dc, font) : NULL;
+}
+
+void FitHyperlinkToText(const HyperlinkObject* link)
+{
+    RECT rect;
+    GetWindowRect(link->control, &rect);
+    MapWindowPoints(NULL, link->parent, (POINT*)&rect, 2);
+
+    char* text = ReadControlText(link);
+    SIZE extent = {0, 0};
+    HDC dc = GetDC(link->control);
+    HGDIOBJ previous = SelectLinkFont(link, dc);
+    const char* measured = text != NULL ? text : "";
+    GetTextExtentPoint32A(dc, measured, lstrlenA(measured), &extent);
+    if (previous != NULL)
+        SelectObject(dc, previous);
+    ReleaseDC(link->control, dc);
+    if (text != NULL)
+        (void)HeapFree(GetProcessHeap(), 0, text);  // nothing to do if it fails
+
+    int width = rect.right - rect.left;
+    int left = rect.left;
+    LONG style = GetWindowLongA(link->control, GWL_STYLE);
+    if ((style & SS_TYPEMASK) == SS_CENTER)
+        left = rect.left + (width - extent.cx) / 2;
+    else if ((style & SS_TYPEMASK) == SS_RIGHT)
+        left = rect.right - extent.cx;
+    SetWindowPos(link->control, NULL, left, rect.top, extent.cx, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DrawHyperlinkFocus(const HyperlinkObject* link)
+{
+    char* text = ReadControlText(link);
+    if (text == NULL)
+        return;
+    RECT rect = {0, 0, 0, 0};
+    HDC dc = GetDC(link->control);
+    HGDIOBJ previous = SelectLinkFont(link, dc);
+    DrawTextA(dc, text, -1, &rect, DT_CALCRECT);
+    if (previous != NULL)
+        SelectObject(dc, previous);
+    ReleaseDC(link->control, dc);
+    (void)HeapFree(GetProcessHeap(), 0, text);  // nothing to do if it fails
+
+    InflateRect(&rect, 1, 2);
+    MapWindowPoints(link->control, link->parent, (POINT*)&rect, 2);
+    HDC dialogDc = GetDC(link->parent);
+    DrawFocusRect(dialogDc, &rect);
+    ReleaseDC(link->parent, dialogDc);
+}
