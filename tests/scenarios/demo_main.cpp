@@ -5,25 +5,6 @@
 #include <string.h>
 #include "scenario.h"
 
-static const char* IconName(UINT icon)
-{
-    switch (icon) {
-    case MB_ICONERROR: return "error icon";
-    case MB_ICONWARNING: return "warning icon";
-    case MB_ICONINFORMATION: return "information icon";
-    case MB_ICONQUESTION: return "question icon";
-    }
-    return "no icon";
-}
-
-static std::string OneLine(std::string text)
-{
-    for (char& c : text)
-        if (c == '\n')
-            c = ' ';
-    return text;
-}
-
 int main(int argc, char** argv)
 {
     std::string name = argc > 1 ? argv[1] : "typical";
@@ -45,14 +26,8 @@ int main(int argc, char** argv)
 
     printf("Windows shown:\n");
     int number = 0;
-    for (const SeenWindow& window : outcome.run.windows) {
-        printf("  %d. \"%s\"", ++number, window.caption.c_str());
-        if (window.messageBox)
-            printf(" message box, %s: %s", IconName(window.icon), OneLine(window.text).c_str());
-        else
-            printf(" dialog");
-        printf("\n");
-    }
+    for (const SeenWindow& window : outcome.run.windows)
+        printf("  %d. %s\n", ++number, Describe(window).c_str());
     if (outcome.run.windows.empty())
         printf("  (none)\n");
     printf("\nPrograms started:\n");

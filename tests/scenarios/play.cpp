@@ -1,10 +1,39 @@
 #include "scenario.h"
+#include <tlhelp32.h>
+#include "dialog_template.h"
 #include "registry_sandbox.h"
+#include "text/text.h"
 
 static const char* SourceFolderPath = "C:\\Downloads";
+static const char* AddOnKeys[] = {
+    "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{A09AE68F-B14D-43ED-B713-BA413F034904}",
+    "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{F3834A2B-19CF-4A90-BE1D-ECC410D9DA09}",
+};
+
+Machine& Machine::Beside(std::vector<std::string> files)
+{
+    sourceFiles.insert(sourceFiles.end(), files.begin(), files.end());
+    return *this;
+}
+
+ExpectedWindow Dialog(int id)
+{
+    ExpectedWindow window;
+    window.dialog = id;
+    return window;
+}
+
+ExpectedWindow Message(UINT id, UINT icon, std::vector<std::string> values)
+{
+    ExpectedWindow window;
+    window.message = id;
+    window.icon = icon;
+    window.values = values;
+    return window;
+}
 
 // The default browser is a recorder installed where the real one would be,
-// so the shell's command for web addresses names it as usual and what it was
+// so the shell's command for web addresses names it as usual and what it is
 // asked to open is logged.
 static void InstallDefaultBrowser(const std::string& browser)
 {
@@ -34,13 +63,36 @@ std::string PrepareMachine(const Machine& machine)
 {
     SetWindowsVersionFor("SETUP.EXE", machine.windows.c_str());
     InstallDefaultBrowser(machine.defaultBrowser);
-    // Every Windows with Internet Explorer has this key; a fresh Wine prefix does not.
+    // What every Windows with Internet Explorer 6 has and a fresh Wine
+    // prefix lacks.
     CreateKey(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility");
+    SetText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer", "Version", "6.0.2900.2180");
     for (const std::string& setting : machine.partnerSettings)
         ApplyPartnerSetting(setting);
-    if (machine.prepare)
-        machine.prepare();
+    for (const auto& extra : machine.extras)
+        extra();
     return PrepareSourceFolder(SourceFolderPath, machine.sourceFiles);
+}
+
+// The programs setup started through the shell may still be running (the
+// browser is not waited for): wait until none of the fixtures is left.
+static void WaitForStartedPrograms()
+{
+    const char* fixtures[] = {"iexplore.exe", "firefox.exe", "browser.exe", "duzorizu32.exe",
+                              "TarvexEmailComp20.exe", "msiexec.exe"};
+    for (int round = 0; round < 100; ++round) {
+        bool running = false;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32 entry;
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32First(snapshot, &entry); more && !running; more = Process32Next(snapshot, &entry))
+            for (const char* name : fixtures)
+                running = running || lstrcmpiA(entry.szExeFile, name) == 0;
+        CloseHandle(snapshot);
+        if (!running)
+            return;
+        Sleep(100);
+    }
 }
 
 Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool userAnswers)
@@ -49,14 +101,25 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool us
     Outcome outcome;
     outcome.run = RunSetupProgram(setup, scenario.answers, "", userAnswers ? INFINITE : 60000, pictureFolder,
                                   userAnswers);
+    WaitForStartedPrograms();
     for (const std::string& line : RecordedEvents()) {
-        std::string name = line.substr(0, line.find('\t'));
-        std::string rest = line.substr(line.find('\t') + 1);
-        std::string arguments = rest.substr(0, rest.find('\t'));
-        if (IsBrowser(name))
+        std::vector<std::string> fields;
+        for (size_t start = 0; start <= line.size();) {
+            size_t tab = line.find('\t', start);
+            fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+            start = tab == std::string::npos ? line.size() + 1 : tab + 1;
+        }
+        const std::string& name = fields[0];
+        std::string arguments = fields.size() > 1 ? fields[1] : "";
+        if (IsBrowser(name)) {
+            if (arguments.size() >= 2 && arguments.front() == '"' && arguments.back() == '"')
+                arguments = arguments.substr(1, arguments.size() - 2);
             outcome.addresses.push_back(arguments);
-        else
-            outcome.programs.push_back(name + (arguments.empty() ? "" : " " + arguments));
+        } else {
+            bool installed = fields.size() > 2 && fields[2] == "installed=yes";
+            outcome.programs.push_back(name + (arguments.empty() ? "" : " " + arguments) +
+                                       (installed ? " (after the product)" : " (before the product)"));
+        }
     }
     return outcome;
 }
@@ -98,14 +161,81 @@ static void ListValues(HKEY root, const char* rootName, const std::string& path,
 std::vector<std::string> RegistryWritten()
 {
     std::vector<std::string> lines;
-    const char* machineKeys[] = {
-        "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{A09AE68F-B14D-43ED-B713-BA413F034904}",
-        "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{F3834A2B-19CF-4A90-BE1D-ECC410D9DA09}",
-        "SOFTWARE\\Google",
-        "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tarvex32.exe",
-        "Software\\Halvard Software",
-    };
+    const char* machineKeys[] = {AddOnKeys[0], AddOnKeys[1], "SOFTWARE\\Google",
+                                 "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tarvex32.exe",
+                                 "Software\\Halvard Software"};
     for (const char* path : machineKeys)
         ListValues(HKEY_LOCAL_MACHINE, "HKLM", path, &lines);
     return lines;
+}
+
+bool AddOnEntriesWritten()
+{
+    return GetNumber(HKEY_LOCAL_MACHINE, AddOnKeys[0], "Compatibility Flags") == 0x400 &&
+           GetNumber(HKEY_LOCAL_MACHINE, AddOnKeys[1], "Compatibility Flags") == 0x400;
+}
+
+std::string ReportAddress(const std::string& query)
+{
+    return std::string(TARVEX_WEB_SERVER) + "/instcmplt.cgi?pid=TVX-SETUP&ver=14.0.8688.1&lang=en&vid=demo&" + query;
+}
+
+static const char* IconName(UINT icon)
+{
+    switch (icon) {
+    case MB_ICONERROR: return "error icon";
+    case MB_ICONWARNING: return "warning icon";
+    case MB_ICONINFORMATION: return "information icon";
+    case MB_ICONQUESTION: return "question icon";
+    }
+    return "no icon";
+}
+
+static std::string DescribeMessage(const std::string& caption, UINT icon, const std::string& text)
+{
+    return "message \"" + caption + "\", " + IconName(icon) + ": " + text;
+}
+
+// A dialog is told by its caption and the texts of the controls setup
+// addresses (a link shows its text without the address).
+static std::string DescribeDialog(const std::string& caption, const std::vector<std::pair<int, std::string>>& controls)
+{
+    std::string text = "dialog \"" + caption + "\"";
+    for (const auto& control : controls) {
+        int id = control.first & 0xFFFF;
+        if (id != 0xFFFF && !control.second.empty())
+            text += " | " + std::to_string(id) + ": " + control.second;
+    }
+    return text;
+}
+
+std::string Describe(const SeenWindow& window)
+{
+    return window.messageBox ? DescribeMessage(window.caption, window.icon, window.text)
+                             : DescribeDialog(window.caption, window.controls);
+}
+
+std::string Describe(const ExpectedWindow& window)
+{
+    if (window.dialog != 0) {
+        DialogTemplate dialog;
+        if (!ReadDialogTemplate(GetModuleHandleA(NULL), window.dialog, &dialog))
+            return "no dialog " + std::to_string(window.dialog);
+        std::vector<std::pair<int, std::string>> controls;
+        for (const TemplateControl& control : dialog.controls) {
+            std::string text = control.text;
+            size_t bracket = text.rfind('<');
+            if (bracket != std::string::npos)
+                text.resize(bracket);
+            controls.push_back({(int)control.id, text});
+        }
+        return DescribeDialog(dialog.caption, controls);
+    }
+    std::string text = LoadMessageText(window.message);
+    for (const std::string& value : window.values) {
+        size_t at = text.find('%');
+        if (at != std::string::npos)
+            text.replace(at, 2, value);
+    }
+    return DescribeMessage("Tarvex Setup", window.icon, text);
 }

@@ -1,6 +1,6 @@
 // Whole runs of setup as users live them: a machine described in a few
-// words, the user's answers to each window in turn, and what came of it.
-// The scenario tests check the outcomes; the demo plays any scenario and
+// words, the user's answers to each window in turn, and what must come of
+// it. The scenario tests check the outcomes; the demo plays any scenario and
 // prints what happened.
 #pragma once
 #include <functional>
@@ -8,12 +8,47 @@
 #include <vector>
 #include "setup_run.h"
 
+// The machine setup runs on, made real in the Wine prefix of the run.
 struct Machine {
-    std::string windows = "winxp";                    // the version Wine reports to SETUP.EXE
-    std::string defaultBrowser = "iexplore";          // "iexplore" or "firefox"
-    std::vector<std::string> sourceFiles;             // fixtures beside SETUP.EXE (see PrepareSourceFolder)
-    std::vector<std::string> partnerSettings;         // "program:Key=Value" for the recorder fixtures
-    std::function<void()> prepare;                    // anything else the machine holds
+    std::string windows = "winxp";            // the version Wine reports to SETUP.EXE
+    std::string defaultBrowser = "iexplore";  // "iexplore" or "firefox"
+    std::vector<std::string> sourceFiles;     // fixtures beside SETUP.EXE (see PrepareSourceFolder)
+    std::vector<std::string> partnerSettings; // "program:Key=Value" for the fixtures' settings
+    std::vector<std::function<void()>> extras;
+
+    Machine& Windows(const char* version) { windows = version; return *this; }
+    Machine& Browser(const char* browser) { defaultBrowser = browser; return *this; }
+    Machine& Beside(std::vector<std::string> files);
+    Machine& Partner(const char* setting) { partnerSettings.push_back(setting); return *this; }
+    Machine& With(std::function<void()> extra) { extras.push_back(extra); return *this; }
+};
+
+// A window the user must see: a dialog of setup's resources, or a message
+// of its string table with its icon and the values put into its text.
+struct ExpectedWindow {
+    int dialog = 0;
+    UINT message = 0;
+    UINT icon = 0;
+    std::vector<std::string> values;
+};
+ExpectedWindow Dialog(int id);
+ExpectedWindow Message(UINT id, UINT icon, std::vector<std::string> values = {});
+
+struct Expected {
+    std::vector<ExpectedWindow> windows;
+    // Partner programs in the order they ran, with their arguments and
+    // whether the product was installed by then: "duzorizu32.exe /tbie
+    // (before the product)".
+    std::vector<std::string> programs;
+    bool productInstalled = false;
+    bool addOnEntriesWritten = true;  // the browser add-on compatibility flags
+    std::string report;               // "3pa=...&bm=..." of the completion report, or "" for none
+
+    Expected& Shows(std::vector<ExpectedWindow> shown) { windows = shown; return *this; }
+    Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
+    Expected& Installs() { productInstalled = true; return *this; }
+    Expected& EndsBeforeTheRegistryWork() { addOnEntriesWritten = false; return *this; }
+    Expected& Reports(const char* query) { report = query; return *this; }
 };
 
 struct Scenario {
@@ -21,11 +56,12 @@ struct Scenario {
     std::string story;
     Machine machine;
     std::vector<Answer> answers;  // one per window, in the order they appear
+    Expected expected;
 };
 
 struct Outcome {
     SetupResult run;
-    std::vector<std::string> programs;   // partner programs that ran, in order, with their arguments
+    std::vector<std::string> programs;   // as in Expected::programs
     std::vector<std::string> addresses;  // web addresses the shell was asked to open
 };
 
@@ -35,8 +71,15 @@ const Scenario* FindScenario(const std::string& name);
 // Makes the machine real in this prefix; returns SETUP.EXE's path in the
 // source folder C:\Downloads.
 std::string PrepareMachine(const Machine& machine);
-// Makes the machine real and runs setup from C:\Downloads.
+// Makes the machine real, runs setup from C:\Downloads, and waits for the
+// programs it started.
 Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bool userAnswers = false);
 
 // The registry values setup may write, as text, one per line.
 std::vector<std::string> RegistryWritten();
+bool AddOnEntriesWritten();
+// The completion report's address for a query part ("3pa=...&bm=...").
+std::string ReportAddress(const std::string& query);
+// The text a user sees for an expected window, and how it is told apart.
+std::string Describe(const ExpectedWindow& window);
+std::string Describe(const SeenWindow& window);

@@ -1,20 +1,221 @@
-// The runs of setup that the scenario tests check and the demo plays.
+// The runs of setup that the scenario tests check and the demo plays. Each
+// is a machine, the user's answers to the windows in turn, and what the user
+// must see, what must run in which order, what is installed, what stays in
+// the registry and which report is sent.
 #include "scenario.h"
+#include "fixture_process.h"
+#include "registry_sandbox.h"
+#include "resources/resource.h"
 
-static const std::string Package = "product-14.0\\TARVEX140.MSI";
+namespace {
+
+const std::string Package = "product-14.0\\TARVEX140.MSI";
+const std::string ToolbarInstaller = "gtb6ie.exe";
+const std::string Launcher = "duzorizu32.exe";
+const std::string CompanionInstaller = "TarvexEmailComp20.exe";
+const std::vector<std::string> CleanerFiles = {"RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"};
+const UINT Error = MB_ICONERROR, Warning = MB_ICONWARNING, Information = MB_ICONINFORMATION;
+
+// Windows XP with Internet Explorer 6 as the default browser, the package
+// beside setup, and an administrator at the keyboard (the only user Wine has).
+Machine XP()
+{
+    return Machine().Windows("winxp").Browser("iexplore").Beside({Package});
+}
+
+// The toolbar's installer and the partner launcher beside setup.
+Machine XPWithToolbar()
+{
+    return XP().Beside({ToolbarInstaller, Launcher});
+}
+
+Machine XPWithCleaner()
+{
+    return XP()
+        .Beside(CleanerFiles)
+        .Beside({Launcher})
+        .Partner("duzorizu32.exe:SetEvent=Tarvex32_SETUP_RB2RUNNING")
+        .Partner("RB2compatibilityCheck.dll:SecondAnswer=0");
+}
+
+void FirefoxInstalled()
+{
+    SetText(HKEY_LOCAL_MACHINE, "Software\\Mozilla\\Mozilla Firefox", "CurrentVersion", "3.5.7 (en-US)");
+}
+
+void ProductWindowOpen()
+{
+    StartFixture("tvxwindow.exe", "class TarvexWClass");
+    WaitForWindow("TarvexWClass", NULL);
+}
+
+// The File Manager with the old extension loaded, holding on to it for
+// 3 s after it is asked to let go.
+void FileManagerHoldingTheExtension()
+{
+    const char* extension = "C:\\Program Files\\Tarvex\\TVXFM.DLL";
+    CreateDirectoryA("C:\\Program Files\\Tarvex", NULL);
+    MakeFile(extension);
+    WritePrivateProfileStringA("AddOns", "Tarvex", extension, "winfile.ini");
+    StartFixture("winfile.exe", std::string("\"") + extension + "\" 3000");
+    WaitForWindow("WFS_Frame", NULL);
+}
+
+void OldHelpViewer()
+{
+    InstallHelpControl("4.72.7324.65535");
+}
+
+// Wine lets every user write the class registrations; a class key that
+// takes no lasting subkeys refuses the write probe as a missing right would.
+void NoRightToTheClassRegistrations()
+{
+    DeleteTree(HKEY_CLASSES_ROOT, "CLSID");
+    HKEY classes;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL, &classes,
+                        NULL) == ERROR_SUCCESS)
+        RegCloseKey(classes);
+}
+
+void WindowsInstallerMissing()
+{
+    DeleteFileA("C:\\windows\\system32\\msiexec.exe");
+}
+
+// The same version of the product, installed before this run.
+void ProductAlreadyInstalled()
+{
+    CopyFixture(Package, "C:\\earlier.msi");
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process;
+    char commandLine[] = "msiexec /i C:\\earlier.msi /qn";
+    if (CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 60000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+}  // namespace
 
 const std::vector<Scenario>& AllScenarios()
 {
     static const std::vector<Scenario> scenarios = {
         {"typical",
          "Windows XP, an administrator, Internet Explorer the default browser, no e-mail companion beside setup; "
-         "the user accepts the toolbar and confirms its message",
-         {"winxp", "iexplore", {Package, "gtb6ie.exe", "duzorizu32.exe"}, {}, nullptr},
-         {Press(IDOK), Press(IDOK)}},
-        {"missing-package",
-         "Windows XP, nothing beside setup: the Windows Installer has no package to run",
-         {"winxp", "iexplore", {}, {}, nullptr},
-         {Press(IDOK)}},
+         "the user installs the toolbar and confirms its message",
+         XPWithToolbar(),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
+             .Runs({"duzorizu32.exe /tbie (before the product)"})
+             .Installs()
+             .Reports("3pa=ggle:1&bm=1")},
+
+        {"firefox",
+         "Windows XP, Firefox 3.5.7 the default browser; the user installs the toolbar for Firefox",
+         XPWithToolbar().Browser("firefox").With(FirefoxInstalled),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_TOOLBAR_FIREFOX), Message(1073, Information)})
+             .Runs({"duzorizu32.exe /tbff (before the product)"})
+             .Installs()
+             .Reports("3pa=gglf:1&bm=1")},
+
+        {"declined-toolbar",
+         "Windows XP, Internet Explorer the default browser, the registry cleaner also beside setup; the user "
+         "declines the toolbar, and the registry cleaner is not offered after a toolbar offer",
+         XPWithToolbar().Beside(CleanerFiles),
+         {Press(IDC_TOOLBAR_DECLINE), Press(IDOK)},
+         Expected().Shows({Dialog(IDD_TOOLBAR_IE)}).Installs().Reports("3pa=ggle:0&bm=1")},
+
+        {"registry-cleaner",
+         "Windows XP, no toolbar installer beside setup, the registry cleaner's files are; the user accepts the "
+         "registry cleaner, which no longer qualifies once installed",
+         XPWithCleaner(),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"duzorizu32.exe /rb2 (after the product)"})
+             .Installs()
+             .Reports("3pa=unbl:1&bm=1")},
+
+        {"email-companion",
+         "Windows XP, the e-mail companion's installer beside setup; the user accepts it",
+         XP().Beside({CompanionInstaller}),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION)})
+             .Runs({"TarvexEmailComp20.exe (after the product)"})
+             .Installs()
+             .Reports("3pa=&bm=1")},
+
+        {"same-version-again",
+         "Windows XP with this version of the product already installed; setup runs again",
+         XP().With(ProductAlreadyInstalled),
+         {},
+         Expected().Installs()},
+
+        {"windows-95",
+         "Windows 95: setup refuses it",
+         XP().Windows("win95"),
+         {Press(IDOK)},
+         Expected().Shows({Message(1052, Error)}).EndsBeforeTheRegistryWork()},
+
+        {"windows-98-no",
+         "Windows 98: setup asks whether to go on on an untested system, and the user says No",
+         XP().Windows("win98"),
+         {Press(IDNO)},
+         Expected().Shows({Message(1062, Warning)}).EndsBeforeTheRegistryWork()},
+
+        {"old-help-viewer",
+         "Windows XP with an HTML Help control older than 4.72.7325.0; the user reads dialog 400 and presses OK",
+         XP().With(OldHelpViewer),
+         {Press(IDOK)},
+         Expected().Shows({Dialog(IDD_HELP_VIEWER)}).EndsBeforeTheRegistryWork()},
+
+        {"no-administrator",
+         "Windows XP, a user who may not write the machine's class registrations",
+         XP().With(NoRightToTheClassRegistrations),
+         {Press(IDOK)},
+         Expected().Shows({Message(1057, Error)}).EndsBeforeTheRegistryWork()},
+
+        {"product-running",
+         "Windows XP with Tarvex open; the user cancels setup instead of closing it",
+         XP().With(ProductWindowOpen),
+         {Press(IDCANCEL)},
+         Expected().Shows({Message(1025, Error)})},
+
+        {"file-manager-extension",
+         "Windows XP with the File Manager holding the product's old extension past the 2 s setup waits",
+         XP().With(FileManagerHoldingTheExtension),
+         {Press(IDOK)},
+         Expected().Shows({Message(1044, Error)})},
+
+        {"offer-cancelled",
+         "The typical machine; the user closes the toolbar offer with Esc",
+         XPWithToolbar(),
+         {Key(VK_ESCAPE), Press(IDOK)},
+         Expected().Shows({Dialog(IDD_TOOLBAR_IE), Message(1006, Information)})},
+
+        {"windows-installer-missing",
+         "Windows XP without a Windows Installer; the user accepts the e-mail companion and the registry cleaner",
+         XPWithCleaner().Beside({CompanionInstaller}).With(WindowsInstallerMissing),
+         {Press(IDOK), Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER),
+                     Message(1064, Warning, {"C:\\Downloads\\", "TARVEX140.MSI"})})
+             .Runs({"duzorizu32.exe /rb2 (before the product)"})},
+
+        {"desktop-search-blocked",
+         "The typical machine, where Google Desktop Search was uninstalled without a restart",
+         XPWithToolbar().Partner("duzorizu32.exe:ExitCode=10"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1070, Warning)})
+             .Runs({"duzorizu32.exe /tbie (before the product)"})
+             .Installs()
+             .Reports("3pa=ggle:0&bm=1")},
     };
     return scenarios;
 }

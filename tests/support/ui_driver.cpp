@@ -344,6 +344,12 @@ size_t Autopilot::SeenCount()
     return count;
 }
 
+static BOOL CALLBACK RecordControl(HWND control, LPARAM param)
+{
+    ((std::vector<std::pair<int, std::string>>*)param)->push_back({GetDlgCtrlID(control), WindowText(control)});
+    return TRUE;
+}
+
 DWORD WINAPI Autopilot::Run(void* self)
 {
     ((Autopilot*)self)->Watch();
@@ -362,6 +368,8 @@ void Autopilot::Watch()
         SeenWindow seen;
         seen.caption = WindowText(window);
         seen.messageBox = IsMessageBox(window);
+        if (!seen.messageBox)
+            EnumChildWindows(window, RecordControl, (LPARAM)&seen.controls);
         if (seen.messageBox) {
             seen.text = MessageBoxText(window);
             // The icon is read from the screen: a busy machine may not have

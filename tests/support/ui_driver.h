@@ -40,6 +40,7 @@ struct SeenWindow {
     std::string text;  // a message box's text; empty for other dialogs
     UINT icon = 0;     // a message box's icon
     bool messageBox = false;
+    std::vector<std::pair<int, std::string>> controls;  // a dialog's controls: id and text
 };
 
 // One answer: look at the window, then press a button or a key.

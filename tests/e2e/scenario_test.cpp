@@ -1,0 +1,46 @@
+// Whole runs as users live them (tests/scenarios/scenarios.cpp): what the
+// user saw, what ran in which order, what is installed, what stays in the
+// registry and which address was opened. Each test has a Wine prefix of its
+// own.
+#include <gtest/gtest.h>
+#include "scenario.h"
+
+static void Check(const char* name)
+{
+    const Scenario* scenario = FindScenario(name);
+    ASSERT_NE(nullptr, scenario) << name;
+    Outcome outcome = Play(*scenario);
+    const Expected& expected = scenario->expected;
+
+    ASSERT_TRUE(outcome.run.ended) << "setup did not end";
+    EXPECT_EQ(0u, outcome.run.exitCode);
+    std::vector<std::string> wanted, seen;
+    for (const ExpectedWindow& window : expected.windows)
+        wanted.push_back(Describe(window));
+    for (const SeenWindow& window : outcome.run.windows)
+        seen.push_back(Describe(window));
+    EXPECT_EQ(wanted, seen);
+    EXPECT_EQ(expected.programs, outcome.programs);
+    EXPECT_EQ(expected.productInstalled, ProductInstalled());
+    EXPECT_EQ(expected.addOnEntriesWritten, AddOnEntriesWritten());
+    std::vector<std::string> report;
+    if (!expected.report.empty())
+        report.push_back(ReportAddress(expected.report));
+    EXPECT_EQ(report, outcome.addresses);
+}
+
+TEST(Scenario, Typical) { Check("typical"); }
+TEST(Scenario, Firefox) { Check("firefox"); }
+TEST(Scenario, DeclinedToolbar) { Check("declined-toolbar"); }
+TEST(Scenario, RegistryCleaner) { Check("registry-cleaner"); }
+TEST(Scenario, EmailCompanion) { Check("email-companion"); }
+TEST(Scenario, SameVersionAgain) { Check("same-version-again"); }
+TEST(Scenario, Windows95) { Check("windows-95"); }
+TEST(Scenario, Windows98No) { Check("windows-98-no"); }
+TEST(Scenario, OldHelpViewer) { Check("old-help-viewer"); }
+TEST(Scenario, NoAdministrator) { Check("no-administrator"); }
+TEST(Scenario, ProductRunning) { Check("product-running"); }
+TEST(Scenario, FileManagerExtension) { Check("file-manager-extension"); }
+TEST(Scenario, OfferCancelled) { Check("offer-cancelled"); }
+TEST(Scenario, WindowsInstallerMissing) { Check("windows-installer-missing"); }
+TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
