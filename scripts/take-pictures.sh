@@ -15,6 +15,7 @@ TARVEX_PICTURE_FOLDER="Z:${shots//\//\\}" xvfb-run -a -s "-screen 0 1024x768x24"
 
 mkdir -p "$here/docs/pictures"
 for name in toolbar-offer-ie toolbar-offer-firefox; do
-    convert "$shots/$name.bmp" "$here/docs/pictures/$name.png"
+    convert "$shots/$name.bmp" +set date:create +set date:modify -define png:exclude-chunk=date,time \
+        "$here/docs/pictures/$name.png"
     echo "pictures: docs/pictures/$name.png"
 done

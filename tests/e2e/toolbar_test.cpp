@@ -112,15 +112,3 @@ TEST(ToolbarRun, OnlyTheLauncherBesideSetupIsEverStarted)
     EXPECT_TRUE(RecordedEvents().empty());
     EXPECT_TRUE(ProductInstalled());
 }
-
-TEST(ToolbarRun, WithoutTheToolbarInstallerNoOfferIsMade)
-{
-    std::string setup = PrepareToolbarRun(true);
-    ASSERT_TRUE(DeleteFileA("C:\\Downloads\\gtb6ie.exe"));
-    SetupResult run = RunSetupProgram(setup, {});
-
-    ASSERT_TRUE(run.ended);
-    EXPECT_EQ(0u, run.windows.size());
-    EXPECT_TRUE(RecordedEvents().empty());
-    EXPECT_TRUE(ProductInstalled());
-}

@@ -107,17 +107,6 @@ TEST_F(LinkControl, ACentredLinkKeepsItsCentre)
     EXPECT_EQ(before.bottom, after.bottom);
 }
 
-TEST_F(LinkControl, ALinkMarksItselfAndAnswersTheDialogManagerWithCharactersOnly)
-{
-    Link("Terms of Use<http://www.tarvex.example/>");
-    HWND control = GetDlgItem(dialog_, IDC_TOOLBAR_TERMS);
-    EXPECT_EQ((HANDLE)1, GetPropA(control, HYPERLINK_MARK_PROPERTY));
-    EXPECT_NE(nullptr, GetPropA(control, HYPERLINK_OLD_WNDPROC_PROPERTY));
-    LONG style = GetWindowLongA(control, GWL_STYLE);
-    EXPECT_EQ(WS_TABSTOP | SS_NOTIFY, style & (WS_TABSTOP | SS_NOTIFY));
-    EXPECT_EQ(DLGC_WANTCHARS, SendMessageA(control, WM_GETDLGCODE, 0, 0));
-}
-
 static size_t WaitForEvents(size_t count)
 {
     for (int i = 0; i < 100 && RecordedEvents().size() < count; ++i)

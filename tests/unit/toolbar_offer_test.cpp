@@ -374,26 +374,6 @@ TEST_F(ToolbarOffer, TheLinksSitBesideTheGapOpenTheirTargetsAndLeaveTheDialogAsI
     EXPECT_EQ(OFFER_RESULT_CONTINUE | OFFER_RESULT_INSTALL, result);
 }
 
-TEST_F(ToolbarOffer, ALaterDialogColoursAndOpensItsLinksToo)
-{
-    RegisterRecordingBrowser();
-    for (int browser : {TOOLBAR_OFFER_FIREFOX, TOOLBAR_OFFER_IE}) {
-        COLORREF colour = 0;
-        Autopilot pilot(0, {Inspect(
-                                [&](HWND dialog) {
-                                    colour = TextColourFor(dialog, IDC_TOOLBAR_TERMS);
-                                    ClickControl(dialog, IDC_TOOLBAR_TERMS, 2, 2);
-                                    WaitForEvents(RecordedEvents().size() + 1);
-                                },
-                                CloseBox())});
-        pilot.Start();
-        EXPECT_EQ(0, ShowToolbarOffer(browser));
-        pilot.Finish();
-        EXPECT_EQ(RGB(0, 0, 192), colour);
-    }
-    EXPECT_EQ(2u, RecordedEvents().size());
-}
-
 // Has the dialog painted in full before its pixels are read, however busy
 // the machine is.
 static void PaintNow(HWND dialog)
