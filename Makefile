@@ -35,8 +35,7 @@ build64: deps
 test: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template
 	@echo "test: running the suite under Wine and Xvfb"
-	@cd $(BUILD)/win64 && xvfb-run -a -s "-screen 0 1024x768x24" \
-	    ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	@cd $(BUILD)/win64 && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 demo: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template

@@ -9,7 +9,7 @@ make -C "$here" build64 >/dev/null
 
 shots=$(mktemp -d "${TMPDIR:-/tmp}/tarvex-pictures.XXXXXX")
 trap 'rm -rf "$shots"' EXIT
-TARVEX_PICTURE_FOLDER="Z:${shots//\//\\}" xvfb-run -a -s "-screen 0 1024x768x24" \
+TARVEX_PICTURE_FOLDER="Z:${shots//\//\\}" \
     "$here/scripts/wine-run.sh" "$here/build/win64/tests/toolbar_offer_tests.exe" \
     --gtest_filter=ToolbarOffer.PicturesOfTheDialogs >/dev/null
 

@@ -2,7 +2,9 @@
 # Runs one Windows program under wine64 in a prefix of its own, copied from
 # the template, and removes the prefix afterwards. The system folders are
 # shared with the template by hard links: tests may add files there but
-# must never change one in place.
+# must never change one in place. Unless TARVEX_USE_DISPLAY is set, the
+# program also gets an X display of its own (Xvfb), so tests running side by
+# side never see, cover or take the focus from each other's windows.
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 template=${TARVEX_WINE_TEMPLATE:-$here/build/wine-template}
@@ -18,7 +20,13 @@ for d in $shared; do
 done
 
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
-/usr/lib/wine/wine64 "$@"
+if [ -n "${TARVEX_USE_DISPLAY:-}" ]; then
+    /usr/lib/wine/wine64 "$@"
+else
+    # Start the search for a free display number at a different place for
+    # each run, so runs starting together do not race for the same one.
+    xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" /usr/lib/wine/wine64 "$@"
+fi
 status=$?
 /usr/lib/wine/wineserver -k 2>/dev/null
 /usr/lib/wine/wineserver -w 2>/dev/null

@@ -28,11 +28,25 @@ static bool IsDialogClass(HWND window)
     return lstrcmpA(className, "#32770") == 0;
 }
 
-// A message box has its text in the static 0xFFFF and no control of its own
-// with an id in the range setup's templates use.
+// A message box has its text in the static 0xFFFF and, unlike setup's own
+// dialogs, no control with an id of setup's templates (400 to 999).
+static BOOL CALLBACK FindTemplateControl(HWND child, LPARAM param)
+{
+    int id = GetDlgCtrlID(child);
+    if (id >= 400 && id <= 999) {
+        *(bool*)param = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 bool IsMessageBox(HWND window)
 {
-    return IsDialogClass(window) && GetDlgItem(window, 0xFFFF) != NULL && GetDlgItem(window, 401) == NULL;
+    if (!IsDialogClass(window) || GetDlgItem(window, 0xFFFF) == NULL)
+        return false;
+    bool templateControl = false;
+    EnumChildWindows(window, FindTemplateControl, (LPARAM)&templateControl);
+    return !templateControl;
 }
 
 struct DialogSearch {
@@ -303,6 +317,11 @@ Answer Inspect(std::function<void(HWND)> inspect, Answer then)
 {
     then.inspect = inspect;
     return then;
+}
+
+Answer Choose(int button, Answer then)
+{
+    return Inspect([button](HWND window) { ClickButton(window, button); }, then);
 }
 
 Autopilot::Autopilot(DWORD processId, std::vector<Answer> answers, const std::string& pictureFolder)

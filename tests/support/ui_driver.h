@@ -54,6 +54,8 @@ Answer Press(int button);
 Answer Key(UINT virtualKey);
 Answer CloseBox();
 Answer Inspect(std::function<void(HWND)> inspect, Answer then);
+// Clicks a button of the window (a radio button, say), then answers it.
+Answer Choose(int button, Answer then);
 
 // Answers the windows of a process in the order they appear, one answer
 // each, on a thread of its own. A window that appears after the answers are
