@@ -1,8 +1,8 @@
 // Times a program's start to its first window, and its last answered window
 // to its end, leaving out the time of the programs it started (installers):
-//   bench_setup.exe RUNS YARDSTICK
+//   bench_setup.exe RUNS YARDSTICK [YARDSTICK ...]
 // Setup runs from the source folder of the typical scenario, alternating
-// with the yardstick program. Each run answers every window with Enter and
+// with the yardstick programs. Each run answers every window with Enter and
 // prints one line: program, milliseconds to the first window, milliseconds
 // from the last answer to the end without child processes, and the time of
 // the child processes.
@@ -33,7 +33,10 @@ static void CollectChildren(DWORD parent, std::map<DWORD, HANDLE>* children)
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
         bool known = children->count(entry.th32ProcessID) != 0;
         bool child = entry.th32ParentProcessID == parent || children->count(entry.th32ParentProcessID) != 0;
-        if (child && !known && lstrcmpiA(entry.szExeFile, "explorer.exe") != 0)
+        // Installers are waited for and left out; the browser setup opens the
+        // report in is not waited for, so its start stays part of setup's time.
+        bool left = lstrcmpiA(entry.szExeFile, "explorer.exe") == 0 || lstrcmpiA(entry.szExeFile, "iexplore.exe") == 0;
+        if (child && !known && !left)
             (*children)[entry.th32ProcessID] =
                 OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, entry.th32ProcessID);
     }
@@ -100,10 +103,12 @@ int main(int argc, char** argv)
     if (argc < 3)
         return 2;
     int runs = atoi(argv[1]);
-    std::string setup = PrepareMachine(FindScenario("typical")->machine);
+    const char* scenario = getenv("BENCH_SCENARIO");
+    std::string setup = PrepareMachine(FindScenario(scenario != NULL ? scenario : "typical")->machine);
     for (int run = 0; run < runs; ++run) {
-        RunOnce(setup.c_str());  // interleaved, so both see the same machine load
-        RunOnce(argv[2]);
+        RunOnce(setup.c_str());  // interleaved, so all see the same machine load
+        for (int i = 2; i < argc; ++i)
+            RunOnce(argv[i]);
     }
     return 0;
 }
