@@ -1,21 +1,33 @@
 #!/bin/bash
-# Takes the pictures of the toolbar offer dialogs shown in README.md: builds,
-# runs the dialog test that saves them (under Wine and Xvfb), and converts
-# them to PNG under docs/pictures/.
+# Takes the pictures shown in README.md: plays the scenarios that show each
+# of setup's dialogs and the typical run's message box (under Wine and Xvfb),
+# and keeps them as PNG files under docs/pictures/. Retaking them gives the
+# same files when nothing changed.
 set -eu
-here=$(cd "$(dirname "$0")/.." && pwd)
-make -C "$here" build64 >/dev/null
-"$here/scripts/make-wine-template.sh" "$here/build/wine-template"
+root=$(cd "$(dirname "$0")/.." && pwd)
+make -C "$root" --no-print-directory all >/dev/null
+"$root/scripts/make-wine-template.sh" "$root/build/wine-template"
+
+# scenario, window number, picture name
+pictures="typical 1 dialog-500
+typical 2 message-1058
+firefox 1 dialog-503
+old-help-viewer 1 dialog-400
+email-companion 1 dialog-800
+registry-cleaner 1 dialog-900
+offer-cancelled 2 message-1006"
 
 shots=$(mktemp -d "${TMPDIR:-/tmp}/tarvex-pictures.XXXXXX")
 trap 'rm -rf "$shots"' EXIT
-TARVEX_PICTURE_FOLDER="Z:${shots//\//\\}" \
-    "$here/scripts/wine-run.sh" "$here/build/win64/tests/toolbar_offer_tests.exe" \
-    --gtest_filter=ToolbarOffer.PicturesOfTheDialogs >/dev/null
-
-mkdir -p "$here/docs/pictures"
-for name in toolbar-offer-ie toolbar-offer-firefox; do
-    convert "$shots/$name.bmp" +set date:create +set date:modify -define png:exclude-chunk=date,time \
-        "$here/docs/pictures/$name.png"
+mkdir -p "$root/docs/pictures"
+for scenario in $(echo "$pictures" | awk '{print $1}' | sort -u); do
+    mkdir -p "$shots/$scenario"
+    "$root/scripts/wine-run.sh" "$root/build/win64/tests/demo.exe" "$scenario" \
+        "Z:$(echo "$shots/$scenario" | tr '/' '\\')" >/dev/null 2>&1
+done
+echo "$pictures" | while read -r scenario number name; do
+    shot=$(printf "%s/%s/window-%02d.bmp" "$shots" "$scenario" "$number")
+    convert "$shot" +set date:create +set date:modify -define png:exclude-chunk=date,time \
+        "$root/docs/pictures/$name.png"
     echo "pictures: docs/pictures/$name.png"
 done

@@ -250,6 +250,12 @@ UINT MessageBoxIcon(HWND box)
     return best;
 }
 
+void PaintNow(HWND window)
+{
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(300);
+}
+
 bool SaveWindowPicture(HWND window, const std::string& path)
 {
     RECT rect;
@@ -399,6 +405,7 @@ void Autopilot::Watch()
         if (!pictureFolder_.empty()) {
             char name[MAX_PATH];
             snprintf(name, sizeof name, "%s\\window-%02u.bmp", pictureFolder_.c_str(), (unsigned)handled.size());
+            PaintNow(window);
             SaveWindowPicture(window, name);
         }
         EnterCriticalSection(&lock_);

@@ -31,6 +31,9 @@ void CloseWithCloseBox(HWND dialog);
 void ClickControl(HWND dialog, int id, int x, int y);  // client coordinates of the control
 HWND FocusedControl(HWND dialog);
 
+// Has the window painted in full before its pixels are read, however busy
+// the machine is.
+void PaintNow(HWND window);
 // Saves what the window shows on the screen as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::string& path);
 

@@ -374,13 +374,6 @@ TEST_F(ToolbarOffer, TheLinksSitBesideTheGapOpenTheirTargetsAndLeaveTheDialogAsI
     EXPECT_EQ(OFFER_RESULT_CONTINUE | OFFER_RESULT_INSTALL, result);
 }
 
-// Has the dialog painted in full before its pixels are read, however busy
-// the machine is.
-static void PaintNow(HWND dialog)
-{
-    RedrawWindow(dialog, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Sleep(300);
-}
 
 // Pixels of a screen rectangle, or of a bitmap, as 0xRRGGBB, top row first.
 static std::vector<uint32_t> CopyPixels(HDC source, int left, int top, int width, int height)
@@ -476,27 +469,3 @@ TEST_F(ToolbarOffer, ThePictureShowsTheFramesBackgroundWhereTheBitmapIsBlack)
 
 // Pictures of both dialogs for the README, taken only when asked for
 // (scripts/take-pictures.sh names the folder).
-TEST_F(ToolbarOffer, PicturesOfTheDialogs)
-{
-    char folder[MAX_PATH] = "";
-    if (GetEnvironmentVariableA("TARVEX_PICTURE_FOLDER", folder, sizeof folder) == 0)
-        GTEST_SKIP() << "TARVEX_PICTURE_FOLDER is not set";
-    struct Picture {
-        int browser;
-        const char* name;
-    } pictures[] = {{TOOLBAR_OFFER_IE, "toolbar-offer-ie.bmp"}, {TOOLBAR_OFFER_FIREFOX, "toolbar-offer-firefox.bmp"}};
-    for (const Picture& p : pictures) {
-        bool saved = false;
-        std::string path = std::string(folder) + "\\" + p.name;
-        Autopilot pilot(0, {Inspect(
-                                [&](HWND dialog) {
-                                    PaintNow(dialog);
-                                    saved = SaveWindowPicture(dialog, path);
-                                },
-                                Press(IDOK))});
-        pilot.Start();
-        ShowToolbarOffer(p.browser);
-        pilot.Finish();
-        EXPECT_TRUE(saved) << path;
-    }
-}
