@@ -34,3 +34,12 @@ INT_PTR ShowChoiceDialog(int templateId, DLGPROC procedure)
 {
     return DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(templateId), NULL, procedure, 0);
 }
+
+int OfferChoiceOf(INT_PTR result, int* accepted)
+{
+    if ((result & OFFER_RESULT_CONTINUE) == 0)
+        return OFFER_CANCEL;
+    if ((result & OFFER_RESULT_INSTALL) != 0)
+        *accepted = 1;
+    return OFFER_GO_ON;
+}

@@ -21,3 +21,7 @@ INT_PTR HandleChoiceDialog(ChoiceDialog* state, HWND dialog, UINT message, WPARA
 // Shows the dialog modally without owner. Returns its result, or -1 when
 // it could not be created.
 INT_PTR ShowChoiceDialog(int templateId, DLGPROC procedure);
+
+// The offer choice a shown dialog's result gives (OFFER_CANCEL or
+// OFFER_GO_ON); *accepted becomes 1 when the user chose to install.
+int OfferChoiceOf(INT_PTR result, int* accepted);

@@ -116,11 +116,7 @@ int OfferEmailCompanion(int* companionAccepted)
     INT_PTR result = ShowChoiceDialog(IDD_EMAIL_COMPANION, CompanionDialogProcedure);
     if (result == -1)
         return OFFER_GO_ON;  // a dialog the user never saw offers nothing
-    if ((result & OFFER_RESULT_CONTINUE) == 0)
-        return OFFER_CANCEL;
-    if ((result & OFFER_RESULT_INSTALL) != 0)
-        *companionAccepted = 1;
-    return OFFER_GO_ON;
+    return OfferChoiceOf(result, companionAccepted);
 }
 
 void RunEmailCompanionInstaller()

@@ -66,11 +66,7 @@ int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
         *cleanerOffered = 0;  // the user never saw it: no offer was made
         return OFFER_GO_ON;
     }
-    if ((result & OFFER_RESULT_CONTINUE) == 0)
-        return OFFER_CANCEL;
-    if ((result & OFFER_RESULT_INSTALL) != 0)
-        *cleanerAccepted = 1;
-    return OFFER_GO_ON;
+    return OfferChoiceOf(result, cleanerAccepted);
 }
 
 // The launcher sets the event once the cleaner's installer runs; one that

@@ -87,21 +87,10 @@ TEST(WindowsVersionRun, WindowsXpWithTheOldestAcceptedHelpControlInstalls)
     EXPECT_FALSE(ValueExists(HKEY_CLASSES_ROOT, ProbeKey, "X13D5SY3FG7TX"));
 }
 
-// Wine lets every user write the class registrations; a class key that
-// takes no lasting subkeys (a volatile one) refuses the probe as a
-// missing right would.
-static void MakeClassRegistrationsRefuseWrites()
-{
-    DeleteTree(HKEY_CLASSES_ROOT, "CLSID");
-    HKEY classes;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, NULL, REG_OPTION_VOLATILE,
-                                             KEY_ALL_ACCESS, NULL, &classes, NULL));
-    RegCloseKey(classes);
-}
 
 TEST(WriteProbeRun, WithoutWriteAccessBeforeVistaSetupEnds)
 {
-    MakeClassRegistrationsRefuseWrites();
+    ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_CLASSES_ROOT, "CLSID"));
     SetupResult run = RunOn("winxp", {Press(IDOK)}, true);
     ASSERT_TRUE(run.ended);
     ASSERT_EQ(1u, run.windows.size());
@@ -115,7 +104,7 @@ TEST(WriteProbeRun, WithoutWriteAccessBeforeVistaSetupEnds)
 
 TEST(WriteProbeRun, FromVistaOnNoProbeIsMade)
 {
-    MakeClassRegistrationsRefuseWrites();
+    ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_CLASSES_ROOT, "CLSID"));
     SetupResult run = RunOn("vista", {Press(IDOK)}, false);
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(std::vector<std::string>{MissingPackage}, Texts(run));

@@ -66,15 +66,9 @@ void OldHelpViewer()
     InstallHelpControl("4.72.7324.65535");
 }
 
-// Wine lets every user write the class registrations; a class key that
-// takes no lasting subkeys refuses the write probe as a missing right would.
 void NoRightToTheClassRegistrations()
 {
-    DeleteTree(HKEY_CLASSES_ROOT, "CLSID");
-    HKEY classes;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL, &classes,
-                        NULL) == ERROR_SUCCESS)
-        RegCloseKey(classes);
+    MakeKeyRefuseLastingSubkeys(HKEY_CLASSES_ROOT, "CLSID");
 }
 
 void WindowsInstallerMissing()

@@ -114,3 +114,13 @@ void DeleteTree(HKEY root, const char* key)
     RegCloseKey(handle);
     RegDeleteKeyA(root, key);
 }
+
+bool MakeKeyRefuseLastingSubkeys(HKEY root, const char* key)
+{
+    DeleteTree(root, key);
+    HKEY handle;
+    if (RegCreateKeyExA(root, key, 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL, &handle, NULL) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}

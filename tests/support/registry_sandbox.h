@@ -25,3 +25,7 @@ bool ValueExists(HKEY root, const char* key, const char* name);
 std::string GetText(HKEY root, const char* key, const char* name);
 DWORD GetNumber(HKEY root, const char* key, const char* name, DWORD otherwise = 0xdeadbeef);
 void DeleteTree(HKEY root, const char* key);
+// Replaces the key by an empty volatile one. Wine lets every user write
+// anywhere in the registry; below a volatile key no lasting subkey can be
+// made, which refuses a write the way a missing right would.
+bool MakeKeyRefuseLastingSubkeys(HKEY root, const char* key);

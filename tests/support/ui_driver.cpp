@@ -140,16 +140,12 @@ void ClickControl(HWND dialog, int id, int x, int y)
     PostMessageA(control, WM_LBUTTONUP, 0, where);
 }
 
-// Pixels of a screen rectangle as 32-bit BGRX, top row first.
-static std::vector<uint32_t> ScreenPixels(const RECT& rect)
+std::vector<uint32_t> CopyPixels(HDC source, int left, int top, int width, int height)
 {
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
     std::vector<uint32_t> pixels;
     if (width <= 0 || height <= 0)
         return pixels;
     pixels.resize((size_t)width * height);
-    HDC screen = GetDC(NULL);
-    HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info;
     ZeroMemory(&info, sizeof info);
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -158,47 +154,44 @@ static std::vector<uint32_t> ScreenPixels(const RECT& rect)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = NULL;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    HBITMAP copy = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ kept = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
     GdiFlush();
-    memcpy(pixels.data(), bits, pixels.size() * 4);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = ((uint32_t*)bits)[i] & 0xFFFFFF;
+    SelectObject(memory, kept);
     DeleteDC(memory);
+    DeleteObject(copy);
+    return pixels;
+}
+
+std::vector<uint32_t> ScreenPixels(const RECT& rect)
+{
+    HDC screen = GetDC(NULL);
+    std::vector<uint32_t> pixels = CopyPixels(screen, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     ReleaseDC(NULL, screen);
-    for (uint32_t& p : pixels)
-        p &= 0xFFFFFF;
     return pixels;
 }
 
 // Draws a system icon on the given background, as a message box shows it.
 static std::vector<uint32_t> RenderIcon(LPCSTR iconName, int width, int height, uint32_t background)
 {
-    std::vector<uint32_t> pixels((size_t)width * height);
     HDC screen = GetDC(NULL);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info;
-    ZeroMemory(&info, sizeof info);
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = NULL;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    for (size_t i = 0; i < pixels.size(); ++i)
-        ((uint32_t*)bits)[i] = background;
+    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ kept = SelectObject(memory, canvas);
+    HBRUSH fill = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
+    RECT all = {0, 0, width, height};
+    FillRect(memory, &all, fill);
+    DeleteObject(fill);
     DrawIconEx(memory, 0, 0, LoadIconA(NULL, iconName), 0, 0, 0, NULL, DI_NORMAL);
-    GdiFlush();
-    memcpy(pixels.data(), bits, pixels.size() * 4);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
+    std::vector<uint32_t> pixels = CopyPixels(memory, 0, 0, width, height);
+    SelectObject(memory, kept);
+    DeleteObject(canvas);
     DeleteDC(memory);
     ReleaseDC(NULL, screen);
-    for (uint32_t& p : pixels)
-        p &= 0xFFFFFF;
     return pixels;
 }
 

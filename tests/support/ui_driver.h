@@ -4,6 +4,7 @@
 // test) and on those of a running SETUP.EXE alike.
 #pragma once
 #include <windows.h>
+#include <stdint.h>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ void PressKey(HWND dialog, UINT virtualKey);
 void CloseWithCloseBox(HWND dialog);
 void ClickControl(HWND dialog, int id, int x, int y);  // client coordinates of the control
 HWND FocusedControl(HWND dialog);
+
+// Pixels as 0xRRGGBB, top row first: of a rectangle of a device context,
+// or of the screen.
+std::vector<uint32_t> CopyPixels(HDC source, int left, int top, int width, int height);
+std::vector<uint32_t> ScreenPixels(const RECT& rect);
 
 // Has the window painted in full before its pixels are read, however busy
 // the machine is.

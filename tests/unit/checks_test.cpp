@@ -261,10 +261,7 @@ TEST(RegistryProbe, WithoutClassRegistrationsNoProbeIsMade)
 TEST(RegistryProbe, AProbeSubkeyThatCannotBeCreatedFailsTheProbe)
 {
     RegistrySandbox sandbox;
-    HKEY classes;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, NULL, REG_OPTION_VOLATILE,
-                                             KEY_ALL_ACCESS, NULL, &classes, NULL));
-    RegCloseKey(classes);
+    ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_CLASSES_ROOT, "CLSID"));
     EXPECT_EQ(1, LacksRegistryWriteAccess());
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ProbeKey));
 }

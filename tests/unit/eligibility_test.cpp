@@ -28,17 +28,6 @@ static void PrepareEligibleMachine()
     SetText(HKEY_LOCAL_MACHINE, IEKey, "Version", "6.0.2900.2180");
 }
 
-// HKLM\SOFTWARE\Google made volatile: no lasting key may be created below
-// it, so the machine-wide test write fails as it does for a user without
-// rights.
-static void BlockMachineWrite()
-{
-    DeleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google");
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google", 0, NULL, REG_OPTION_VOLATILE,
-                                             KEY_ALL_ACCESS, NULL, &key, NULL));
-    RegCloseKey(key);
-}
 
 static DWORD CheckIE()
 {
@@ -137,7 +126,7 @@ TEST_F(Eligibility, EveryReasonIsGatheredWhateverCameBefore)
     SetText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "", "opera.exe");
     SetText(HKEY_LOCAL_MACHINE, IEKey, "Version", "5.5");
     SetText(HKEY_CURRENT_USER, MainKey, "Enable Browser Extensions", "no");
-    BlockMachineWrite();
+    ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google"));
     EXPECT_EQ(0x3Fu, CheckIE());
     facts_.FailVersionQuery();
     EXPECT_EQ(0x3Fu, CheckIE());
@@ -215,7 +204,7 @@ TEST_F(Eligibility, TheTestWriteLeavesTheRegistryAsItFoundIt)
     EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google\\Google Toolbar", "test"));
 
     DeleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google");
-    BlockMachineWrite();
+    ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google"));
     EXPECT_EQ(0, CanWriteToolbarKey());
 }
 
@@ -313,7 +302,7 @@ TEST_F(Decision, WithoutTheToolbarInstallerOrOnWindows95NothingIsCheckedOrWritte
 TEST_F(Decision, FromVistaOnAFailedMachineWriteAloneStillAllowsInternetExplorer)
 {
     PrepareEligibleMachine();
-    BlockMachineWrite();
+    ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google"));
     IsVistaOrLater = 1;
     EXPECT_EQ(TOOLBAR_OFFER_IE, DecideToolbarOffer());
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY));  // no hold with a reason set

@@ -375,38 +375,7 @@ TEST_F(ToolbarOffer, TheLinksSitBesideTheGapOpenTheirTargetsAndLeaveTheDialogAsI
 }
 
 
-// Pixels of a screen rectangle, or of a bitmap, as 0xRRGGBB, top row first.
-static std::vector<uint32_t> CopyPixels(HDC source, int left, int top, int width, int height)
-{
-    std::vector<uint32_t> pixels((size_t)width * height);
-    BITMAPINFO info;
-    ZeroMemory(&info, sizeof info);
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = NULL;
-    HBITMAP copy = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ kept = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
-    GdiFlush();
-    for (size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = ((uint32_t*)bits)[i] & 0xFFFFFF;
-    SelectObject(memory, kept);
-    DeleteDC(memory);
-    DeleteObject(copy);
-    return pixels;
-}
 
-static std::vector<uint32_t> ScreenPixels(const RECT& rect)
-{
-    HDC screen = GetDC(NULL);
-    std::vector<uint32_t> pixels = CopyPixels(screen, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    ReleaseDC(NULL, screen);
-    return pixels;
-}
 
 static std::vector<uint32_t> BitmapPixels(int id, int* width, int* height)
 {
