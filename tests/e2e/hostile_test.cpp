@@ -173,3 +173,40 @@ TEST(HostileRun, UnusableRegistryValuesCountAsAbsent)
     EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, HoldKey, "Empty Maker"));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google\\Google Toolbar"));
 }
+
+// Files: File Manager's winfile.ini is a folder, the installed program that
+// App Paths names is a folder, the registry cleaner's installer is an empty
+// file (present is all setup asks of it) and the e-mail companion's
+// installer is missing. So: no extension to unload, no product before,
+// dialog 900 accepted, the product installed, the launcher run with /rb2,
+// and the report with unbl:0 (the partner DLL still says yes).
+TEST(HostileRun, FoldersAndEmptyFilesWhereFilesBelong)
+{
+    SetWindowsVersionFor("SETUP.EXE", "winxp");
+    RegisterRecordingBrowser();
+    SetFixtureSetting("duzorizu32.exe", "SetEvent", "Tarvex32_SETUP_RB2RUNNING");
+    std::string setup = PrepareSourceFolder(
+        SourceDir, {"product-14.0\\TARVEX140.MSI", "RB2compatibilityCheck.dll", "duzorizu32.exe", "gtb6ie.exe"});
+    ASSERT_TRUE(WriteFileBytes(std::string(SourceDir) + "\\RegistryBooster2Tvex.exe", ""));
+    ASSERT_TRUE(CreateDirectoryA("C:\\windows\\winfile.ini", NULL));
+    ASSERT_TRUE(MakeFolders("C:\\Old\\Tarvex32.exe\\x"));
+    ASSERT_TRUE(SetText(HKEY_LOCAL_MACHINE, AppPathsKey, "", "C:\\Old\\Tarvex32.exe"));
+
+    SetupResult run = RunSetupProgram(setup, {Key(VK_RETURN)});
+
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(0u, run.exitCode);
+    ASSERT_EQ(1u, run.windows.size());
+    EXPECT_EQ("Tarvex Setup - Uniblue RegistryBooster 2 Offer", run.windows[0].caption);
+    EXPECT_TRUE(ProductInstalled());
+    std::vector<std::string> events = EventsOnce(2);
+    ASSERT_EQ(2u, events.size());
+    EXPECT_EQ("duzorizu32.exe\t/rb2\tinstalled=yes", WithoutOrigin(events[0]));
+    EXPECT_EQ("browser.exe\t\"" + Server + "?pid=TVX-SETUP&ver=14.0.8688.1&lang=en&vid=demo&3pa=unbl:0&bm=1\"\tinstalled=yes",
+              WithoutOrigin(events[1]));
+    // Nothing was made of the folders.
+    DWORD attributes = GetFileAttributesA("C:\\windows\\winfile.ini");
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+    attributes = GetFileAttributesA("C:\\Old\\Tarvex32.exe");
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+}
