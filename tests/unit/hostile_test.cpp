@@ -46,9 +46,14 @@ TEST(HostileFiles, NoVersionIsReadFromEmptyLockedFolderOrOversizedFiles)
 TEST(HostileRegistry, AnUnusableAppPathsValueMeansNoInstalledProduct)
 {
     RegistrySandbox sandbox;
+    // A program whose full path takes 259 characters: a value one byte
+    // longer, without a NUL, names it once cut by a byte.
+    const std::string folder = "C:\\Old\\" + std::string(MAX_PATH - 1 - 7 - 13, 'f');
+    const std::string program = folder + "\\Tarvex32.exe";
+    ASSERT_EQ(259u, program.size());
     CreateDirectoryA("C:\\Old", NULL);
-    ASSERT_TRUE(CopyFixture("product-14.1\\Tarvex32.exe", "C:\\Old\\Tarvex32.exe"));
-    const std::string program = "C:\\Old\\Tarvex32.exe";
+    CreateDirectoryA(folder.c_str(), NULL);
+    ASSERT_TRUE(CopyFixture("product-14.1\\Tarvex32.exe", program));
     // Each names the program if it were read carelessly.
     struct Case {
         const char* what;
@@ -57,7 +62,7 @@ TEST(HostileRegistry, AnUnusableAppPathsValueMeansNoInstalledProduct)
     } cases[] = {
         {"a number", std::string(4, '\0'), REG_DWORD},
         {"empty", "", REG_SZ},
-        {"filling the buffer without a NUL", program + std::string(MAX_PATH - program.size(), ' '), REG_SZ},
+        {"filling the buffer without a NUL", program + "x", REG_SZ},
         {"longer than the buffer", program + std::string(2 * MAX_PATH, ' ') + '\0', REG_SZ},
     };
     for (const Case& c : cases) {
