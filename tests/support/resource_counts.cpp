@@ -42,9 +42,9 @@ static long CountKernelHandles()
     if (GetProcessHandleCount(GetCurrentProcess(), &counted) && counted != 0)
         return (long)counted;
     // Wine hands out the lowest free handle value first, so a process with
-    // a few hundred handles has them all well below this bound.
+    // a few hundred handles has them all below this bound.
     long handles = 0;
-    for (ULONG_PTR value = 4; value < 0x2000; value += 4) {
+    for (ULONG_PTR value = 4; value < 0x1000; value += 4) {
         DWORD flags;
         if (GetHandleInformation((HANDLE)value, &flags))
             ++handles;
@@ -65,7 +65,7 @@ static BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
     return TRUE;
 }
 
-static long CountHeapBlocks()
+long CountHeapBlocks()
 {
     long busy = 0;
     PROCESS_HEAP_ENTRY entry;

@@ -16,5 +16,6 @@ struct ResourceCounts {
 };
 
 ResourceCounts CountResources();
+long CountHeapBlocks();  // the cheap part alone
 // "gdi +3 handles +0 ..." : what grew from before to after.
 std::string ResourceGrowth(const ResourceCounts& before, const ResourceCounts& after);

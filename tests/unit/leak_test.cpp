@@ -24,7 +24,7 @@ namespace {
 const int Cycles = 200;
 // What a dialog may leave the first times it opens: pictures and masks
 // loaded once for the process, the system's caches of fonts and classes.
-const int WarmUpCycles = 3;
+const int WarmUpCycles = 2;
 
 struct Answering {
     int button;              // IDOK or IDCANCEL
@@ -96,7 +96,7 @@ INT_PTR CALLBACK PlainProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
     return TRUE;
 }
 
-const int ReferenceCycles = 20;
+const int ReferenceCycles = 10;
 
 long WineHeapGrowthPerOpening(int templateId)
 {
@@ -105,10 +105,10 @@ long WineHeapGrowthPerOpening(int templateId)
     };
     for (int i = 0; i < WarmUpCycles; ++i)
         OpenAndAnswer(plain, IDOK, NULL);
-    long before = CountResources().heapBlocks;
+    long before = CountHeapBlocks();
     for (int i = 0; i < ReferenceCycles; ++i)
         OpenAndAnswer(plain, i % 2 ? IDCANCEL : IDOK, NULL);
-    return (CountResources().heapBlocks - before + ReferenceCycles / 2) / ReferenceCycles;
+    return (CountHeapBlocks() - before + ReferenceCycles / 2) / ReferenceCycles;
 }
 
 // Opens the dialog Cycles times after a warm-up and checks the counts.
