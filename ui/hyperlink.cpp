@@ -16,31 +16,39 @@ static void FreeHeap(void* block)
         (void)HeapFree(GetProcessHeap(), 0, block);  // nothing to do if it fails
 }
 
-// "Words<address>": the words become the control's text and the address the
-// target. Only the last "<" counts, and only with a ">" after it; what
-// follows that ">" is dropped. Bytes are scanned: in the double-byte code
-// pages neither bracket can be the trail byte of a character.
-static void SplitLinkText(HyperlinkObject* link, char* text)
+// Only the last "<" counts, and only with a ">" after it; what follows that
+// ">" is dropped. Bytes are scanned: in the double-byte code pages neither
+// bracket can be the trail byte of a character.
+char* SplitHyperlinkText(char* text)
 {
     char* open = NULL;
     for (char* c = text; *c != '\0'; ++c)
         if (*c == '<')
             open = c;
     if (open == NULL)
-        return;
+        return NULL;
     char* close = open + 1;
     while (*close != '\0' && *close != '>')
         ++close;
     if (*close != '>')
-        return;
-
+        return NULL;
     *open = '\0';
     *close = '\0';
+    return open + 1;
+}
+
+// "Words<address>": the words become the control's text and the address the
+// target.
+static void SplitLinkText(HyperlinkObject* link, char* text)
+{
+    char* address = SplitHyperlinkText(text);
+    if (address == NULL)
+        return;
     SetWindowTextA(link->control, text);
-    size_t targetSize = (size_t)(close - open);  // the address and its NUL
+    size_t targetSize = (size_t)lstrlenA(address) + 1;
     link->target = (char*)AllocateZeroed(targetSize);
     if (link->target != NULL)
-        (void)CopyBounded(link->target, targetSize, open + 1);  // sized to fit exactly
+        (void)CopyBounded(link->target, targetSize, address);  // sized to fit exactly
 }
 
 static void MakeUnderlineFont(HyperlinkObject* link)

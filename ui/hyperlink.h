@@ -27,6 +27,10 @@ struct HyperlinkObject {
 void MakeHyperlink(HWND dialog, int controlId);
 
 // The pieces behind it.
+// Cuts "Words<address>" in place into the words (left in text) and the
+// address (returned); NULL, with the text untouched, when it holds no
+// bracketed address.
+char* SplitHyperlinkText(char* text);
 char* ReadControlText(const HyperlinkObject* link);  // heap text, or NULL; the caller frees it
 void OpenHyperlink(const HyperlinkObject* link);
 void FitHyperlinkToText(const HyperlinkObject* link);

@@ -2,6 +2,7 @@
 // administrator question can be replaced: versions Wine cannot report, a
 // user without rights, and profile folders and caches that are broken.
 #include <gtest/gtest.h>
+#include "resource_counts.h"
 #include <string>
 #include "ffcompat/ffcompat.h"
 #include "firefox_profile.h"
@@ -166,20 +167,6 @@ TEST_F(FirefoxCheck, ACacheThatIsAFolderOrLockedIsNotRead)
     EXPECT_TRUE(IsFirefoxToolbarInstalled());
 }
 
-static size_t BusyHeapBlocks()
-{
-    size_t busy = 0;
-    PROCESS_HEAP_ENTRY entry;
-    entry.lpData = NULL;
-    HANDLE heap = GetProcessHeap();
-    HeapLock(heap);
-    while (HeapWalk(heap, &entry))
-        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-            ++busy;
-    HeapUnlock(heap);
-    return busy;
-}
-
 // A handle left open on a cache would keep anyone else from opening it
 // without sharing; memory left behind shows in the process heap.
 static bool OpensExclusively(const std::string& path)
@@ -203,10 +190,14 @@ TEST_F(FirefoxCheck, EveryScanReleasesItsHandlesAndMemory)
         UseProfile(profile);
         DWORD flags = 0;
         FFTBCompatibilityCheck(&flags);  // the first call fills the system's caches
-        size_t blocksBefore = BusyHeapBlocks();
-        for (int i = 0; i < 50; ++i)
+        ResourceCounts before = CountResources();
+        for (int i = 0; i < 200; ++i)  // 1,000 calls in all
             FFTBCompatibilityCheck(&flags);
-        EXPECT_EQ(blocksBefore, BusyHeapBlocks()) << profile;
+        ResourceCounts after = CountResources();
+        std::string growth = ResourceGrowth(before, after);
+        EXPECT_EQ(before.heapBlocks, after.heapBlocks) << profile << ": " << growth;
+        EXPECT_EQ(before.kernelHandles, after.kernelHandles) << profile << ": " << growth;
+        EXPECT_EQ(before.gdiObjects, after.gdiObjects) << profile << ": " << growth;
         EXPECT_EQ(profile == profiles[0] ? 0x03u : 0x01u, flags) << profile;
     }
     for (int i = 0; i < 3; ++i)
