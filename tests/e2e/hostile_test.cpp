@@ -20,23 +20,6 @@ static const char* HoldKey = "SOFTWARE\\Google\\No Toolbar Offer Until";
 static const char* InternetExplorerKey = "Software\\Microsoft\\Internet Explorer";
 static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";
 
-// The recorder's lines once `count` of them are there, or after the limit.
-static std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs = 8000)
-{
-    DWORD start = GetTickCount();
-    std::vector<std::string> events = RecordedEvents();
-    while (events.size() < count && GetTickCount() - start < timeoutMs) {
-        Sleep(50);
-        events = RecordedEvents();
-    }
-    return events;
-}
-
-static std::string WithoutOrigin(const std::string& event)
-{
-    return event.substr(0, event.rfind("\tfrom="));
-}
-
 // Text bytes stored as they are: no NUL unless the text has one.
 static void SetRaw(HKEY root, const char* key, const char* name, const std::string& bytes, DWORD type)
 {

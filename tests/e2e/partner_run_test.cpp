@@ -10,24 +10,6 @@ static const char* SourceDir = "C:\\Downloads\\Tarvex Setup";
 static const char* NotInstalledText =
     "The software has not been successfully installed.\nYou must run Setup again before using the software.";
 
-// The recorder's lines once `count` of them are there (programs started
-// through the shell may log after setup has ended), or after the limit.
-static std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs = 8000)
-{
-    DWORD start = GetTickCount();
-    std::vector<std::string> events = RecordedEvents();
-    while (events.size() < count && GetTickCount() - start < timeoutMs) {
-        Sleep(50);
-        events = RecordedEvents();
-    }
-    return events;
-}
-
-static std::string WithoutOrigin(const std::string& event)
-{
-    return event.substr(0, event.rfind("\tfrom="));
-}
-
 static std::vector<std::string> AllPartnerFiles()
 {
     return {"product-14.0\\TARVEX140.MSI", "TarvexEmailComp20.exe", "RegistryBooster2Tvex.exe", "duzorizu32.exe",

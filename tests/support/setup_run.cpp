@@ -91,6 +91,22 @@ std::vector<std::string> RecordedEvents()
     return lines;
 }
 
+std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    std::vector<std::string> events = RecordedEvents();
+    while (events.size() < count && GetTickCount() - start < timeoutMs) {
+        Sleep(50);
+        events = RecordedEvents();
+    }
+    return events;
+}
+
+std::string WithoutOrigin(const std::string& event)
+{
+    return event.substr(0, event.rfind("\tfrom="));
+}
+
 std::vector<std::string> RecordedPrograms()
 {
     std::vector<std::string> names;

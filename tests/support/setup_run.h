@@ -34,6 +34,11 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
 // What the recorder fixtures logged, one line each: name, arguments,
 // "installed=yes|no" and "from=<full path>", separated by tabs.
 std::vector<std::string> RecordedEvents();
+// The recorded lines once `count` of them are there (programs started
+// through the shell may log after setup has ended), or after the limit.
+std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs = 8000);
+// A recorded line without its "from=<path>" field.
+std::string WithoutOrigin(const std::string& event);
 // The names of the programs that ran, in order.
 std::vector<std::string> RecordedPrograms();
 void SetFixtureSetting(const char* program, const char* key, const char* value);
