@@ -7,6 +7,9 @@ SHELL := /bin/bash
 ROOT := $(CURDIR)
 BUILD := $(ROOT)/build
 JOBS ?= $(shell nproc)
+# Test programs spend much of their time waiting on Wine and their windows:
+# one more than the cores keeps the machine busy.
+TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build32 build64 test demo bench clean
@@ -35,7 +38,7 @@ build64: deps
 test: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template
 	@echo "test: running the suite under Wine and Xvfb"
-	@cd $(BUILD)/win64 && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	@cd $(BUILD)/win64 && ctest --output-on-failure -j $(TEST_JOBS) $(CTEST_ARGS)
 
 demo: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template
