@@ -121,9 +121,8 @@ void PressKey(HWND dialog, UINT virtualKey)
     if (target == NULL)
         target = dialog;
     UINT scan = MapVirtualKeyA(virtualKey, 0);
+    // The dialog's message loop turns the key-down into its character.
     PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
-    if (virtualKey == VK_SPACE)
-        PostMessageA(target, WM_CHAR, ' ', 1 | (scan << 16));
     PostMessageA(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
 }
 

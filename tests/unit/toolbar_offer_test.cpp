@@ -298,17 +298,6 @@ static COLORREF TextColourFor(HWND dialog, int id)
     return colour;
 }
 
-// The space bar as the keyboard gives it: the dialog's message loop makes
-// the one WM_CHAR from the key-down. (PressKey posts a WM_CHAR of its own as
-// well, which would be a second space.)
-static void PressSpace(HWND dialog)
-{
-    HWND target = FocusedControl(dialog);
-    UINT scan = MapVirtualKeyA(VK_SPACE, 0);
-    PostMessageA(target, WM_KEYDOWN, VK_SPACE, 1 | (scan << 16));
-    PostMessageA(target, WM_KEYUP, VK_SPACE, 1 | (scan << 16) | 0xC0000000u);
-}
-
 static void WorkTheLinks(HWND dialog, LinkSitting* s)
 {
     s->terms = PlaceOf(dialog, IDC_TOOLBAR_TERMS);
@@ -330,7 +319,7 @@ static void WorkTheLinks(HWND dialog, LinkSitting* s)
         WaitUntil([&] { return FocusedControl(dialog) != before; });
         s->tabStops.push_back(GetDlgCtrlID(FocusedControl(dialog)));
     }
-    PressSpace(dialog);
+    PressKey(dialog, VK_SPACE);
     s->eventsAfterSpace = WaitForEvents(1);
     Sleep(300);  // time for a second opening, which must not come
     ClickControl(dialog, IDC_TOOLBAR_PRIVACY, 3, 3);
