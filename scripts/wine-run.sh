@@ -25,7 +25,9 @@ if [ -n "${TARVEX_USE_DISPLAY:-}" ]; then
 else
     # Start the search for a free display number at a different place for
     # each run, so runs starting together do not race for the same one.
-    xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" /usr/lib/wine/wine64 "$@"
+    # Wine's processes end before their display does.
+    xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" \
+        sh -c '/usr/lib/wine/wine64 "$@"; status=$?; /usr/lib/wine/wineserver -k; exit $status' wine-run "$@"
 fi
 status=$?
 /usr/lib/wine/wineserver -k 2>/dev/null
