@@ -10,6 +10,15 @@ std::string WindowText(HWND window)
     return text;
 }
 
+LONG FontWeight(HWND dialog, int id)
+{
+    HFONT font = (HFONT)SendMessageA(GetDlgItem(dialog, id), WM_GETFONT, 0, 0);
+    LOGFONTA description;
+    if (font == NULL || GetObjectA(font, sizeof description, &description) == 0)
+        return -1;
+    return description.lfWeight;
+}
+
 std::string ItemText(HWND dialog, int id)
 {
     HWND item = GetDlgItem(dialog, id);

@@ -10,6 +10,8 @@
 #include <vector>
 
 std::string WindowText(HWND window);
+// The weight of a control's font, or -1 when it has none.
+LONG FontWeight(HWND dialog, int id);
 std::string ItemText(HWND dialog, int id);
 // The text of a message box (its static control 0xFFFF).
 std::string MessageBoxText(HWND box);

@@ -42,15 +42,6 @@ static void UsePartnerFolder(const std::vector<std::string>& files)
     IsVistaOrLater = 0;
 }
 
-static LONG FontWeight(HWND dialog, int id)
-{
-    HFONT font = (HFONT)SendMessageA(GetDlgItem(dialog, id), WM_GETFONT, 0, 0);
-    LOGFONTA description;
-    if (font == NULL || GetObjectA(font, sizeof description, &description) == 0)
-        return -1;
-    return description.lfWeight;
-}
-
 static bool IsCentred(HWND dialog)
 {
     RECT rect;

@@ -35,15 +35,6 @@ static bool WaitUntil(std::function<bool()> condition)
     return condition();
 }
 
-static LONG FontWeight(HWND dialog, int id)
-{
-    HFONT font = (HFONT)SendMessageA(GetDlgItem(dialog, id), WM_GETFONT, 0, 0);
-    LOGFONTA logFont;
-    if (font == NULL || GetObjectA(font, sizeof logFont, &logFont) == 0)
-        return -1;
-    return logFont.lfWeight;
-}
-
 static bool Checked(HWND dialog, int id)
 {
     return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
