@@ -1,6 +1,7 @@
-# make          builds dist/win32/SETUP.EXE (shipped) and dist/win64/SETUP.EXE (tested)
+# make          builds dist/win32/SETUP.EXE (shipped) and dist/win64/SETUP.EXE, each with its tests
 # make test     installs what is missing, builds, and runs the whole test suite under Wine
-# make demo     runs setup end to end under Wine (DEMO=<scenario> picks another run)
+# make demo     runs the shipped setup end to end under Wine (DEMO=<scenario> picks another run,
+#               DEMO_BUILD=win64 the x86_64 build)
 # make bench    measures size and speed
 
 SHELL := /bin/bash
@@ -11,6 +12,7 @@ JOBS ?= $(shell nproc)
 # one more than the cores keeps the machine busy.
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
 CMAKE_FLAGS ?=
+DEMO_BUILD ?= win32
 
 .PHONY: all deps build32 build64 test demo bench clean
 
@@ -20,29 +22,32 @@ deps:
 	@scripts/deps.sh
 
 build32: deps
-	@echo "build: 32-bit SETUP.EXE"
+	@echo "build: 32-bit SETUP.EXE (shipped), its test programs and fixtures"
 	@mkdir -p $(BUILD)
 	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-i686.cmake \
-	    -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > $(BUILD)/cmake-win32.log
+	    -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_TESTS=ON $(CMAKE_FLAGS) > $(BUILD)/cmake-win32.log
 	@cmake --build $(BUILD)/win32 -j $(JOBS) -- --no-print-directory
 	@mkdir -p dist/win32 && cp $(BUILD)/win32/SETUP.EXE dist/win32/SETUP.EXE
 
-build64: deps
-	@echo "build: 64-bit SETUP.EXE, test programs and fixtures"
+build64: deps build32
+	@echo "build: x86_64 SETUP.EXE, its test programs and fixtures"
 	@mkdir -p $(BUILD)
 	@cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-x86_64.cmake \
 	    -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_TESTS=ON $(CMAKE_FLAGS) > $(BUILD)/cmake-win64.log
 	@cmake --build $(BUILD)/win64 -j $(JOBS) -- --no-print-directory
 	@mkdir -p dist/win64 && cp $(BUILD)/win64/SETUP.EXE dist/win64/SETUP.EXE
 
+# One CTest run over both build trees: the tests of the 32-bit build are
+# named win32.*, those of the x86_64 build win64.*.
 test: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template
-	@echo "test: running the suite under Wine and Xvfb"
-	@cd $(BUILD)/win64 && ctest --output-on-failure -j $(TEST_JOBS) $(CTEST_ARGS)
+	@printf 'subdirs("win32" "win64")\n' > $(BUILD)/CTestTestfile.cmake
+	@echo "test: running the suite of both builds under Wine and Xvfb"
+	@cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS) $(CTEST_ARGS)
 
 demo: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template
-	@scripts/demo.sh $(DEMO)
+	@TARVEX_DEMO_BUILD=$(DEMO_BUILD) scripts/demo.sh $(DEMO)
 
 bench: all
 	@scripts/bench.sh

@@ -1,7 +1,7 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/registry_value.h"
+#include "setup/shell_functions.h"
 #include "setup/system_facts.h"
-#include <shlobj.h>
 
 // Another module may call the export without setup's start-up code ever
 // having run. The system facts are constant-initialised, so they hold even
@@ -13,7 +13,7 @@ static BOOL AskWindowsVersion(OSVERSIONINFOA* version)
 
 static BOOL AskUserIsAdmin()
 {
-    return QueryUserIsAdmin != NULL ? QueryUserIsAdmin() : IsUserAnAdmin();
+    return QueryUserIsAdmin != NULL ? QueryUserIsAdmin() : ShellUserIsAdmin();
 }
 
 int IsSupportedWindowsVersion()

@@ -1,8 +1,8 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/growable_text.h"
 #include "ffcompat/registry_value.h"
+#include "setup/shell_functions.h"
 #include "text/text.h"
-#include <shlobj.h>
 
 #define PROFILE_SECTIONS 20
 #define PROFILE_PATH_CHARS 260
@@ -32,7 +32,7 @@ static bool BuildFirefoxFolder(GrowableText* folder)
 {
     char appData[MAX_PATH];
     ZeroMemory(appData, sizeof appData);
-    if (FAILED(SHGetFolderPathA(NULL, CSIDL_APPDATA, NULL, SHGFP_TYPE_CURRENT, appData)))
+    if (FAILED(ShellGetAppDataFolder(appData)))
         return false;
     appData[sizeof appData - 1] = '\0';
     // A failed append breaks the text, which the last append then reports.

@@ -1,12 +1,14 @@
 #!/bin/bash
-# Plays one setup scenario under Wine (default: the typical run) and prints
-# what happened. With a display, the user clicks through the real windows;
+# Plays one setup scenario under Wine (default: the typical run) with the
+# shipped 32-bit SETUP.EXE (TARVEX_DEMO_BUILD=win64: the x86_64 build) and
+# prints what happened. With a display, the user clicks through the real windows;
 # without one (or with TARVEX_DEMO_HEADLESS=1) it runs under Xvfb, answers
 # every window as the scenario says and saves a PNG of each window.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 scenario=${1:-typical}
-demo=$root/build/win64/tests/demo.exe
+build=${TARVEX_DEMO_BUILD:-win32}
+demo=$root/build/$build/tests/demo.exe
 if [ "$scenario" = "list" ]; then
     TARVEX_KEEP_PREFIX= "$root/scripts/wine-run.sh" "$demo" --list
     exit 0
@@ -16,11 +18,11 @@ rm -rf "$out" && mkdir -p "$out"
 winout="Z:$(echo "$out" | tr '/' '\\')"
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${TARVEX_DEMO_HEADLESS:-}" ]; then
-    echo "demo: playing \"$scenario\" on $DISPLAY: answer setup's windows yourself"
+    echo "demo: playing \"$scenario\" with the $build build on $DISPLAY: answer setup's windows yourself"
     TARVEX_USE_DISPLAY=1 "$root/scripts/wine-run.sh" "$demo" "$scenario" "$winout" --user-answers \
         | tee "$out/report.txt"
 else
-    echo "demo: playing \"$scenario\" under Xvfb, answering every window as the scenario says"
+    echo "demo: playing \"$scenario\" with the $build build under Xvfb, answering every window as the scenario says"
     "$root/scripts/wine-run.sh" "$demo" "$scenario" "$winout" | tee "$out/report.txt"
 fi
 for picture in "$out"/*.bmp; do

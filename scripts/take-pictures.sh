@@ -22,7 +22,7 @@ trap 'rm -rf "$shots"' EXIT
 mkdir -p "$root/docs/pictures"
 for scenario in $(echo "$pictures" | awk '{print $1}' | sort -u); do
     mkdir -p "$shots/$scenario"
-    "$root/scripts/wine-run.sh" "$root/build/win64/tests/demo.exe" "$scenario" \
+    "$root/scripts/wine-run.sh" "$root/build/${TARVEX_PICTURES_BUILD:-win32}/tests/demo.exe" "$scenario" \
         "Z:$(echo "$shots/$scenario" | tr '/' '\\')" >/dev/null 2>&1
 done
 echo "$pictures" | while read -r scenario number name; do

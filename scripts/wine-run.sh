@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs one Windows program under wine64 in a prefix of its own, copied from
+# Runs one Windows program, 32-bit or x86_64, in a prefix of its own, copied from
 # the template, and removes the prefix afterwards. The system folders are
 # shared with the template by hard links: tests may add files there but
 # must never change one in place. Unless TARVEX_USE_DISPLAY is set, the
@@ -7,6 +7,7 @@
 # side never see, cover or take the focus from each other's windows.
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/scripts/wine-env.sh"
 template=${TARVEX_WINE_TEMPLATE:-$here/build/wine-template}
 "$here/scripts/make-wine-template.sh" "$template" || exit 1
 
@@ -19,19 +20,19 @@ for d in $shared; do
     [ -d "$template/drive_c/windows/$d" ] && cp -al "$template/drive_c/windows/$d" "$prefix/drive_c/windows/$d"
 done
 
-export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINESERVER
 if [ -n "${TARVEX_USE_DISPLAY:-}" ]; then
-    /usr/lib/wine/wine64 "$@"
+    "$WINE" "$@"
 else
     # Start the search for a free display number at a different place for
     # each run, so runs starting together do not race for the same one.
     # Wine's processes end before their display does.
     xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" \
-        sh -c '/usr/lib/wine/wine64 "$@"; status=$?; /usr/lib/wine/wineserver -k; exit $status' wine-run "$@"
+        sh -c '"$0" "$@"; status=$?; "$WINESERVER" -k; exit $status' "$WINE" "$@"
 fi
 status=$?
-/usr/lib/wine/wineserver -k 2>/dev/null
-/usr/lib/wine/wineserver -w 2>/dev/null
+"$WINESERVER" -k 2>/dev/null
+"$WINESERVER" -w 2>/dev/null
 if [ -n "${TARVEX_KEEP_PREFIX:-}" ]; then
     echo "wine-run: prefix kept in $prefix" >&2
 else

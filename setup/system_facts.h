@@ -1,6 +1,6 @@
 // The facts of the machine that tests cannot set up under Wine: the version
-// record the system reports, whether the user is an administrator, and
-// today's date. Production code asks the system through these pointers,
+// record the system reports, whether the user is an administrator, today's
+// date, and whether a system DLL has a function (older systems lack some). Production code asks the system through these pointers,
 // which start out as the system functions themselves; only tests replace
 // them.
 #pragma once
@@ -9,3 +9,4 @@
 extern BOOL(WINAPI* QueryWindowsVersion)(LPOSVERSIONINFOA info);
 extern BOOL(WINAPI* QueryUserIsAdmin)(void);
 extern void(WINAPI* QueryLocalTime)(LPSYSTEMTIME time);
+extern FARPROC(WINAPI* QueryProcAddress)(HMODULE module, LPCSTR name);

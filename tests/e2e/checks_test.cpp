@@ -6,6 +6,7 @@
 #include "fixture_process.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"
+#include "wine_limits.h"
 
 static const char* Package = "product-14.0\\TARVEX140.MSI";
 static const char* MissingPackage = "Setup was unable to start the following installation file C:\\Downloads\\TARVEX140.MSI";
@@ -40,7 +41,7 @@ TEST(WindowsVersionRun, Windows95AndNt4AreRefused)
         ASSERT_EQ(1u, run.windows.size()) << version;
         EXPECT_EQ("Tarvex cannot be installed under this version of Windows", run.windows[0].text);
         EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
-        EXPECT_EQ((UINT)MB_ICONERROR, run.windows[0].icon);
+        ExpectIcon(MB_ICONERROR, run.windows[0]);
     }
     EXPECT_FALSE(ProductInstalled());
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, AddOnEntry));  // ended before any registry work
@@ -58,7 +59,7 @@ TEST(WindowsVersionRun, Windows98AnsweredNoEnds)
     ASSERT_EQ(1u, run.windows.size());
     EXPECT_EQ(Untested, run.windows[0].text);
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
-    EXPECT_EQ((UINT)MB_ICONWARNING, run.windows[0].icon);
+    ExpectIcon(MB_ICONWARNING, run.windows[0]);
     EXPECT_FALSE(ProductInstalled());
 }
 
@@ -98,7 +99,7 @@ TEST(WriteProbeRun, WithoutWriteAccessBeforeVistaSetupEnds)
               "Please contact your system administrator.",
               run.windows[0].text);
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
-    EXPECT_EQ((UINT)MB_ICONERROR, run.windows[0].icon);
+    ExpectIcon(MB_ICONERROR, run.windows[0]);
     EXPECT_FALSE(ProductInstalled());
 }
 
@@ -164,7 +165,7 @@ TEST(RunningCopiesRun, RetryAfterTheProductClosedGoesOn)
     EXPECT_TRUE(closed);
     EXPECT_EQ((std::vector<std::string>{ProductRunning, ProductRunning, MissingPackage}), Texts(run));
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
-    EXPECT_EQ((UINT)MB_ICONERROR, run.windows[0].icon);
+    ExpectIcon(MB_ICONERROR, run.windows[0]);
 }
 
 TEST(RunningCopiesRun, CancelWhileTheSelfExtractorRunsEndsSetup)
@@ -180,7 +181,7 @@ TEST(RunningCopiesRun, CancelWhileTheSelfExtractorRunsEndsSetup)
               "Self-Extractor Personal Edition is closed\n\n2) Close all Tarvex Self-Extractor Personal Edition "
               "windows, then click on \"Retry\" to install this new version of Tarvex",
               run.windows[0].text);
-    EXPECT_EQ((UINT)MB_ICONERROR, run.windows[0].icon);
+    ExpectIcon(MB_ICONERROR, run.windows[0]);
     EXPECT_FALSE(ProductInstalled());
 }
 
@@ -230,7 +231,7 @@ TEST(FileManagerRun, AnExtensionStillHeldAfterTwoSecondsEndsSetup)
               "2) Run the Tarvex installation procedure again",
               run.windows[0].text);
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
-    EXPECT_EQ((UINT)MB_ICONERROR, run.windows[0].icon);
+    ExpectIcon(MB_ICONERROR, run.windows[0]);
     EXPECT_EQ("<none>", ExtensionSetting());
     EXPECT_EQ(std::vector<std::string>{UnloadRequest}, RecordedEvents());
     EXPECT_FALSE(ProductInstalled());

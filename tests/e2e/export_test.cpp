@@ -1,7 +1,8 @@
 // The exported Firefox toolbar check as another module sees it: the export
-// tables of both builds, and the 64-bit program loaded with LoadLibraryA and
-// called by name and by ordinal against the registry and the Firefox folder
-// of this test's own Wine prefix.
+// tables of both builds, and the program of this build loaded with
+// LoadLibraryA by a caller of the same architecture and called by name and
+// by ordinal against the registry and the Firefox folder of this test's own
+// Wine prefix. Both builds must give the same answers.
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string>
@@ -91,7 +92,7 @@ static void ExpectOnlyTheCheckIsExported(const char* program, WORD machine)
 TEST(ExportTable, BothBuildsExportOnlyTheCheckByNameAsOrdinalOne)
 {
     ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM_32, IMAGE_FILE_MACHINE_I386);
-    ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM, IMAGE_FILE_MACHINE_AMD64);
+    ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM_64, IMAGE_FILE_MACHINE_AMD64);
 }
 
 typedef BOOL(WINAPI* CheckFunction)(DWORD*);
@@ -174,6 +175,32 @@ struct CheckAnswer {
     DWORD flags;
 };
 
+// A partner calls the check through a WINAPI pointer. On 32 bits that means
+// the check takes its argument off the stack itself: were it compiled with
+// another convention, the caller's stack pointer would be 4 bytes off after
+// every call. The call is made by hand to see the stack pointer either side.
+static BOOL CallAsAPartnerDoes(CheckFunction check, DWORD* flags)
+{
+#if defined(__i386__)
+    BOOL result;
+    int drift;
+    __asm__ volatile(
+        "movl %%esp, %%esi\n\t"
+        "pushl %[flags]\n\t"
+        "call *%[check]\n\t"
+        "movl %%esp, %%edx\n\t"
+        "subl %%esi, %%edx\n\t"
+        "movl %%esi, %%esp\n\t"
+        : "=a"(result), "=d"(drift)
+        : [flags] "r"(flags), [check] "r"(check)
+        : "ecx", "esi", "memory", "cc");
+    EXPECT_EQ(0, drift) << "the stack pointer moved by " << drift << " bytes across the call";
+    return result;
+#else
+    return check(flags);
+#endif
+}
+
 class LoadedCheck : public testing::Test {
 protected:
     void SetUp() override
@@ -205,8 +232,8 @@ protected:
     CheckAnswer Ask()
     {
         CheckAnswer named = {7, 0xdeadbeef}, numbered = {7, 0xdeadbeef};
-        named.result = byName_(&named.flags);
-        numbered.result = byOrdinal_(&numbered.flags);
+        named.result = CallAsAPartnerDoes(byName_, &named.flags);
+        numbered.result = CallAsAPartnerDoes(byOrdinal_, &numbered.flags);
         EXPECT_EQ(named.result, numbered.result);
         EXPECT_EQ(named.flags, numbered.flags);
         return numbered;
@@ -233,8 +260,8 @@ TEST_F(LoadedCheck, NoFirefoxAnywhereIsTheOnlySuccess)
     EXPECT_EQ(TRUE, answer.result);
     EXPECT_EQ(0u, answer.flags);
     // A null flags address gives the same result and writes nothing.
-    EXPECT_EQ(TRUE, byName_(NULL));
-    EXPECT_EQ(TRUE, byOrdinal_(NULL));
+    EXPECT_EQ(TRUE, CallAsAPartnerDoes(byName_, NULL));
+    EXPECT_EQ(TRUE, CallAsAPartnerDoes(byOrdinal_, NULL));
 }
 
 TEST_F(LoadedCheck, FirefoxVersionsSetTheVersionBits)
@@ -251,7 +278,7 @@ TEST_F(LoadedCheck, FirefoxVersionsSetTheVersionBits)
         CheckAnswer answer = Ask();
         EXPECT_EQ(FALSE, answer.result) << c.version;
         EXPECT_EQ(c.flags, answer.flags) << c.version;
-        EXPECT_EQ(FALSE, byName_(NULL)) << c.version;
+        EXPECT_EQ(FALSE, CallAsAPartnerDoes(byName_, NULL)) << c.version;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "registry_sandbox.h"
 #include "setup_run.h"
+#include "wine_limits.h"
 
 static const std::string Server = TARVEX_WEB_SERVER "/instcmplt.cgi";
 static const char* SourceDir = "C:\\Downloads\\Tarvex Setup";
@@ -81,7 +82,7 @@ TEST(PartnerRun, ClosingTheCompanionOfferEndsSetup)
     ASSERT_EQ(2u, run.windows.size());
     EXPECT_EQ(NotInstalledText, run.windows[1].text);
     EXPECT_EQ("Tarvex Setup", run.windows[1].caption);
-    EXPECT_EQ((UINT)MB_ICONINFORMATION, run.windows[1].icon);
+    ExpectIcon(MB_ICONINFORMATION, run.windows[1]);
     EXPECT_FALSE(ProductInstalled());
     EXPECT_TRUE(RecordedEvents().empty());
 }

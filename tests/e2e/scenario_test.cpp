@@ -4,6 +4,7 @@
 // own.
 #include <gtest/gtest.h>
 #include "scenario.h"
+#include "wine_limits.h"
 
 static void Check(const char* name)
 {
@@ -14,11 +15,12 @@ static void Check(const char* name)
 
     ASSERT_TRUE(outcome.run.ended) << "setup did not end";
     EXPECT_EQ(0u, outcome.run.exitCode);
+    bool icons = CanReadMessageBoxIcons("the icons of the message boxes");
     std::vector<std::string> wanted, seen;
     for (const ExpectedWindow& window : expected.windows)
-        wanted.push_back(Describe(window));
+        wanted.push_back(Describe(window, icons));
     for (const SeenWindow& window : outcome.run.windows)
-        seen.push_back(Describe(window));
+        seen.push_back(Describe(window, icons));
     EXPECT_EQ(wanted, seen);
     EXPECT_EQ(expected.programs, outcome.programs);
     EXPECT_EQ(expected.productInstalled, ProductInstalled());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "registry_sandbox.h"
 #include "setup_run.h"
+#include "wine_limits.h"
 
 static const char* Caption = "Tarvex Setup - Google Toolbar";
 static const int DeclineButton = 512;
@@ -41,7 +42,7 @@ TEST(ToolbarRun, AnAcceptedToolbarIsInstalledBeforeTheProduct)
     EXPECT_EQ("The Google Toolbar has been installed and will appear the next time you open an Internet Explorer "
               "window.",
               run.windows[1].text);
-    EXPECT_EQ((UINT)MB_ICONINFORMATION, run.windows[1].icon);
+    ExpectIcon(MB_ICONINFORMATION, run.windows[1]);
     EXPECT_EQ(std::vector<std::string>{LauncherEvent("/tbie")}, RecordedEvents());
     EXPECT_TRUE(ProductInstalled());
 }
@@ -62,7 +63,7 @@ TEST(ToolbarRun, DesktopSearchBlockedByARestartIsToldAfterTheProductIsInstalled)
                                            "uninstalled without a system restart.\n\nIf you wish to install Desktop "
                                            "Search manually, please visit "))
         << run.windows[1].text;
-    EXPECT_EQ((UINT)MB_ICONWARNING, run.windows[1].icon);
+    ExpectIcon(MB_ICONWARNING, run.windows[1]);
     EXPECT_TRUE(installedWhenTold);
     EXPECT_EQ(std::vector<std::string>{LauncherEvent("/tbie")}, RecordedEvents());
 }
@@ -80,7 +81,7 @@ TEST(ToolbarRun, ClosingTheOfferEndsSetupEvenAfterAChoice)
     EXPECT_EQ(Caption, run.windows[0].caption);
     EXPECT_EQ("The software has not been successfully installed.\nYou must run Setup again before using the software.",
               run.windows[1].text);
-    EXPECT_EQ((UINT)MB_ICONINFORMATION, run.windows[1].icon);
+    ExpectIcon(MB_ICONINFORMATION, run.windows[1]);
     EXPECT_TRUE(RecordedEvents().empty());
     EXPECT_FALSE(ProductInstalled());
 }
@@ -108,7 +109,7 @@ TEST(ToolbarRun, OnlyTheLauncherBesideSetupIsEverStarted)
     ASSERT_TRUE(run.ended);
     ASSERT_EQ(2u, run.windows.size());
     EXPECT_EQ("Unable to locate/run DUZORIZU.", run.windows[1].text);
-    EXPECT_EQ((UINT)MB_ICONWARNING, run.windows[1].icon);
+    ExpectIcon(MB_ICONWARNING, run.windows[1]);
     EXPECT_TRUE(RecordedEvents().empty());
     EXPECT_TRUE(ProductInstalled());
 }

@@ -25,9 +25,14 @@ int main(int argc, char** argv)
     Outcome outcome = Play(*scenario, pictures, userAnswers);
 
     printf("Windows shown:\n");
+#ifdef _WIN64
+    bool icons = true;
+#else
+    bool icons = false;  // Wine's 32-bit mode cannot read a message box's icon from another thread
+#endif
     int number = 0;
     for (const SeenWindow& window : outcome.run.windows)
-        printf("  %d. %s\n", ++number, Describe(window).c_str());
+        printf("  %d. %s\n", ++number, Describe(window, icons).c_str());
     if (outcome.run.windows.empty())
         printf("  (none)\n");
     printf("\nPrograms started:\n");

@@ -191,9 +191,9 @@ static const char* IconName(UINT icon)
     return "no icon";
 }
 
-static std::string DescribeMessage(const std::string& caption, UINT icon, const std::string& text)
+static std::string DescribeMessage(const std::string& caption, UINT icon, bool withIcon, const std::string& text)
 {
-    return "message \"" + caption + "\", " + IconName(icon) + ": " + text;
+    return "message \"" + caption + "\"" + (withIcon ? std::string(", ") + IconName(icon) : "") + ": " + text;
 }
 
 // A dialog is told by its caption and the texts of the controls setup
@@ -209,13 +209,13 @@ static std::string DescribeDialog(const std::string& caption, const std::vector<
     return text;
 }
 
-std::string Describe(const SeenWindow& window)
+std::string Describe(const SeenWindow& window, bool withIcon)
 {
-    return window.messageBox ? DescribeMessage(window.caption, window.icon, window.text)
+    return window.messageBox ? DescribeMessage(window.caption, window.icon, withIcon, window.text)
                              : DescribeDialog(window.caption, window.controls);
 }
 
-std::string Describe(const ExpectedWindow& window)
+std::string Describe(const ExpectedWindow& window, bool withIcon)
 {
     if (window.dialog != 0) {
         DialogTemplate dialog;
@@ -237,5 +237,5 @@ std::string Describe(const ExpectedWindow& window)
         if (at != std::string::npos)
             text.replace(at, 2, value);
     }
-    return DescribeMessage("Tarvex Setup", window.icon, text);
+    return DescribeMessage("Tarvex Setup", window.icon, withIcon, text);
 }

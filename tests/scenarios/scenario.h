@@ -80,6 +80,7 @@ std::vector<std::string> RegistryWritten();
 bool AddOnEntriesWritten();
 // The completion report's address for a query part ("3pa=...&bm=...").
 std::string ReportAddress(const std::string& query);
-// The text a user sees for an expected window, and how it is told apart.
-std::string Describe(const ExpectedWindow& window);
-std::string Describe(const SeenWindow& window);
+// The text a user sees for an expected window, and how it is told apart;
+// a message box's icon only where the build can read it.
+std::string Describe(const ExpectedWindow& window, bool withIcon = true);
+std::string Describe(const SeenWindow& window, bool withIcon = true);

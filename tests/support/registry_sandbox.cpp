@@ -99,28 +99,43 @@ DWORD GetNumber(HKEY root, const char* key, const char* name, DWORD otherwise)
     return value;
 }
 
-void DeleteTree(HKEY root, const char* key)
+static void DeleteTreeInView(HKEY root, const char* key, REGSAM view)
 {
     HKEY handle;
-    if (RegOpenKeyExA(root, key, 0, KEY_ALL_ACCESS, &handle) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, key, 0, KEY_ALL_ACCESS | view, &handle) != ERROR_SUCCESS)
         return;
     char name[512];
     DWORD size = sizeof name;
     while (RegEnumKeyExA(handle, 0, name, &size, NULL, NULL, NULL, NULL) == ERROR_SUCCESS) {
         std::string child = std::string(key) + "\\" + name;
-        DeleteTree(root, child.c_str());
+        DeleteTreeInView(root, child.c_str(), view);
         size = sizeof name;
     }
     RegCloseKey(handle);
-    RegDeleteKeyA(root, key);
+    RegDeleteKeyExA(root, key, view, 0);
 }
 
+void DeleteTree(HKEY root, const char* key)
+{
+    DeleteTreeInView(root, key, 0);
+}
+
+// A 32-bit program whose own view of the key is gone is shown the 64-bit
+// key by Wine: that one must refuse lasting subkeys too.
 bool MakeKeyRefuseLastingSubkeys(HKEY root, const char* key)
 {
-    DeleteTree(root, key);
-    HKEY handle;
-    if (RegCreateKeyExA(root, key, 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL, &handle, NULL) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
+#ifdef _WIN64
+    const REGSAM views[] = {0};
+#else
+    const REGSAM views[] = {KEY_WOW64_64KEY, 0};
+#endif
+    for (REGSAM view : views) {
+        DeleteTreeInView(root, key, view);
+        HKEY handle;
+        if (RegCreateKeyExA(root, key, 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS | view, NULL, &handle, NULL) !=
+            ERROR_SUCCESS)
+            return false;
+        RegCloseKey(handle);
+    }
     return true;
 }

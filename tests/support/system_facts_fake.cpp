@@ -6,6 +6,7 @@ static bool VersionFails;
 static bool UserIsAdmin;
 static int AdminQuestions;
 static SYSTEMTIME FakeToday;
+static const char* MissingFunction;
 
 static BOOL WINAPI ReportVersion(LPOSVERSIONINFOA info)
 {
@@ -30,6 +31,16 @@ static void WINAPI ReportToday(LPSYSTEMTIME time)
     *time = FakeToday;
 }
 
+static FARPROC(WINAPI* RealProcAddress)(HMODULE, LPCSTR);
+
+static FARPROC WINAPI LookUpFunction(HMODULE module, LPCSTR name)
+{
+    bool byName = HIWORD((ULONG_PTR)name) != 0;
+    if (byName && MissingFunction != NULL && lstrcmpA(name, MissingFunction) == 0)
+        return NULL;
+    return RealProcAddress(module, name);
+}
+
 static BOOL(WINAPI* RealVersion)(LPOSVERSIONINFOA);
 static BOOL(WINAPI* RealAdmin)(void);
 static void(WINAPI* RealToday)(LPSYSTEMTIME);
@@ -39,6 +50,8 @@ FakeSystemFacts::FakeSystemFacts()
     RealVersion = QueryWindowsVersion;
     RealAdmin = QueryUserIsAdmin;
     RealToday = QueryLocalTime;
+    RealProcAddress = QueryProcAddress;
+    MissingFunction = NULL;
     SetWindows(5, 1, 2);
     VersionFails = false;
     UserIsAdmin = true;
@@ -47,6 +60,7 @@ FakeSystemFacts::FakeSystemFacts()
     QueryWindowsVersion = ReportVersion;
     QueryUserIsAdmin = ReportAdmin;
     QueryLocalTime = ReportToday;
+    QueryProcAddress = LookUpFunction;
 }
 
 FakeSystemFacts::~FakeSystemFacts()
@@ -54,6 +68,7 @@ FakeSystemFacts::~FakeSystemFacts()
     QueryWindowsVersion = RealVersion;
     QueryUserIsAdmin = RealAdmin;
     QueryLocalTime = RealToday;
+    QueryProcAddress = RealProcAddress;
 }
 
 void FakeSystemFacts::SetWindows(DWORD major, DWORD minor, WORD servicePack, DWORD platform)
@@ -84,6 +99,12 @@ void FakeSystemFacts::SetToday(WORD year, WORD month, WORD day)
     FakeToday.wMonth = month;
     FakeToday.wDay = day;
     FakeToday.wHour = 12;
+}
+
+void FakeSystemFacts::WithoutFunction(const char* name)
+{
+    MissingFunction = name;
+    QueryUserIsAdmin = RealAdmin;
 }
 
 int FakeSystemFacts::adminQuestions() const

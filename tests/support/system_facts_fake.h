@@ -1,6 +1,7 @@
 // Replaces the system facts of setup/system_facts.h for the life of the
 // object: the Windows version reported (or a failing query), whether the
-// user is an administrator, and today's date. Restored at the end.
+// user is an administrator, today's date, and which functions the system's
+// DLLs lack. Restored at the end.
 #pragma once
 #include <windows.h>
 
@@ -12,5 +13,9 @@ public:
     void FailVersionQuery();
     void SetAdmin(bool admin);
     void SetToday(WORD year, WORD month, WORD day);
+    // The system lacks this function, as shells before version 5.0 lack
+    // IsUserAnAdmin and SHGetFolderPathA; the administrator question goes to
+    // the system again, through the same lookup.
+    void WithoutFunction(const char* name);
     int adminQuestions() const;
 };

@@ -399,9 +399,11 @@ void Autopilot::Watch()
         if (seen.messageBox) {
             seen.text = MessageBoxText(window);
             // The icon is read from the screen: a busy machine may not have
-            // painted it yet.
+            // painted it yet. Wine's 32-bit mode cannot show it at all.
+#ifdef _WIN64
             for (int i = 0; i < 20 && (seen.icon = MessageBoxIcon(window)) == 0; ++i)
                 Sleep(50);
+#endif
         }
         if (!pictureFolder_.empty()) {
             char name[MAX_PATH];

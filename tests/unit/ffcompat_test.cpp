@@ -70,6 +70,26 @@ TEST_F(FirefoxCheck, AUserWithoutRightsGetsNotAdminBesideTheFirefoxBits)
     EXPECT_EQ(0x09u, flags);  // never 0x04 and 0x08 together
 }
 
+// Shells before version 5.0 lack both functions: the check then answers as
+// when the call fails.
+TEST_F(FirefoxCheck, WithoutTheShellFunctionsTheCheckAnswersAsForAFailingCall)
+{
+    facts_.WithoutFunction("IsUserAnAdmin");
+    DWORD flags = 0xdeadbeef;
+    EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
+    EXPECT_EQ((DWORD)FFTB_NOT_ADMIN, flags);
+
+    SetFirefoxVersion("3.5.7 (en-US)");
+    UseProfile("Profiles\\k3j2.default");
+    WriteExtensionsCache("Profiles\\k3j2.default", TOOLBAR_EXTENSION_ID);
+    facts_.WithoutFunction("none");
+    EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
+    EXPECT_EQ(0x03u, flags);  // Wine's user is an administrator
+    facts_.WithoutFunction("SHGetFolderPathA");
+    EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
+    EXPECT_EQ(0x01u, flags);  // no profile folder: the toolbar is not installed
+}
+
 TEST_F(FirefoxCheck, GetFirefoxVersionReadsTheLeadingNumber)
 {
     double version = -1;

@@ -64,7 +64,7 @@ static const std::set<std::string> AllowedImports = {
 
 TEST(Imports, OnlySystemLibrariesTheLoaderNeverTakesFromTheProgramFolder)
 {
-    for (const char* program : {TEST_SETUP_PROGRAM_32, TEST_SETUP_PROGRAM}) {
+    for (const char* program : {TEST_SETUP_PROGRAM_32, TEST_SETUP_PROGRAM_64}) {
         std::set<std::string> imports = ImportedDlls(program);
         ASSERT_FALSE(imports.empty()) << program;
         EXPECT_TRUE(imports.count("kernel32.dll")) << program;

@@ -347,12 +347,12 @@ TEST(ShippedProgram, BothBuildsAreGuiProgramsOfTheirArchitecture)
     ASSERT_TRUE(IsPe32(TEST_SETUP_PROGRAM_32, &machine, &subsystem));
     EXPECT_EQ(IMAGE_FILE_MACHINE_I386, machine);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, subsystem);
-    ASSERT_TRUE(IsPe32(TEST_SETUP_PROGRAM, &machine, &subsystem));
+    ASSERT_TRUE(IsPe32(TEST_SETUP_PROGRAM_64, &machine, &subsystem));
     EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, machine);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, subsystem);
 }
 
-INSTANTIATE_TEST_SUITE_P(Builds, BuiltProgram, testing::Values(TEST_SETUP_PROGRAM_32, TEST_SETUP_PROGRAM),
+INSTANTIATE_TEST_SUITE_P(Builds, BuiltProgram, testing::Values(TEST_SETUP_PROGRAM_32, TEST_SETUP_PROGRAM_64),
                          [](const testing::TestParamInfo<const char*>& info) {
                              return info.index == 0 ? "Shipped32" : "Tested64";
                          });

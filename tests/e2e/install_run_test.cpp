@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "registry_sandbox.h"
 #include "setup_run.h"
+#include "wine_limits.h"
 
 static const char* Compatibility = "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility";
 static const char* AddOnA = "{A09AE68F-B14D-43ED-B713-BA413F034904}";
@@ -49,7 +50,7 @@ TEST(SetupRun, AMissingPackageIsReportedAndSetupEnds)
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
     EXPECT_EQ("Setup was unable to start the following installation file C:\\Downloads\\TARVEX140.MSI",
               run.windows[0].text);
-    EXPECT_EQ((UINT)MB_ICONWARNING, run.windows[0].icon);
+    ExpectIcon(MB_ICONWARNING, run.windows[0]);
     EXPECT_FALSE(ProductInstalled());
 }
 
