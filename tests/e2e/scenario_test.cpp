@@ -44,3 +44,6 @@ TEST(Scenario, FileManagerExtension) { Check("file-manager-extension"); }
 TEST(Scenario, OfferCancelled) { Check("offer-cancelled"); }
 TEST(Scenario, WindowsInstallerMissing) { Check("windows-installer-missing"); }
 TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
+TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled"); }
+TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
+TEST(Scenario, RestartRequired) { Check("restart-required"); }

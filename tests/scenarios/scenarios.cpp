@@ -76,6 +76,17 @@ void WindowsInstallerMissing()
     DeleteFileA("C:\\windows\\system32\\msiexec.exe");
 }
 
+// The recorder in place of the Windows Installer, ending with the code set
+// for msiexec.exe (Wine runs a program of ours there under that name only
+// when told to take the native one). The file there is shared with other
+// prefixes: replaced, never written.
+void WindowsInstallerStandIn()
+{
+    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "msiexec.exe", "native");
+    DeleteFileA("C:\\windows\\system32\\msiexec.exe");
+    CopyFixture("recorder.exe", "C:\\windows\\system32\\msiexec.exe");
+}
+
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
 {
@@ -210,6 +221,47 @@ const std::vector<Scenario>& AllScenarios()
              .Runs({"duzorizu32.exe /tbie (before the product)"})
              .Installs()
              .Reports("3pa=ggle:0&bm=1")},
+
+        {"windows-installer-cancelled",
+         "Windows XP; the user accepts the e-mail companion and the registry cleaner, then cancels the "
+         "product's own installation (the installer ends with 1602)",
+         XPWithCleaner()
+             .Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=1602"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
+                    "duzorizu32.exe /rb2 (before the product)"})},
+
+        {"windows-installer-failed",
+         "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
+         "installation fails (the installer ends with 1603)",
+         XPWithCleaner()
+             .Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=1603"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
+                    "duzorizu32.exe /rb2 (before the product)"})},
+
+        {"restart-required",
+         "Windows XP, the e-mail companion's installer beside setup; the user accepts it, and the product's "
+         "installer asks for a restart (it ends with 3010)",
+         XP().Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=3010")
+             .Partner("msiexec.exe:InstallPackage=1"),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
+                    "TarvexEmailComp20.exe (after the product)"})
+             .Installs()
+             .Reports("3pa=&bm=1")},
     };
     return scenarios;
 }
