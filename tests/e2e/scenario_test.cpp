@@ -47,3 +47,4 @@ TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
 TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled"); }
 TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
+TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }

@@ -87,6 +87,16 @@ void WindowsInstallerStandIn()
     CopyFixture("recorder.exe", "C:\\windows\\system32\\msiexec.exe");
 }
 
+// The e-mail companion installed in C:\Mail, known only by its uninstall
+// command, which passes an argument to the uninstaller.
+void CompanionInstalledWithQuietUninstall()
+{
+    CreateDirectoryA("C:\\Mail", NULL);
+    MakeFile("C:\\Mail\\txofcsvc.dll");
+    SetText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion",
+            "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
+}
+
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
 {
@@ -262,6 +272,13 @@ const std::vector<Scenario>& AllScenarios()
                     "TarvexEmailComp20.exe (after the product)"})
              .Installs()
              .Reports("3pa=&bm=1")},
+
+        {"email-companion-installed",
+         "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
+         "its uninstall command a quoted uninstaller followed by /S",
+         XP().Beside({CompanionInstaller}).With(CompanionInstalledWithQuietUninstall),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
     };
     return scenarios;
 }
