@@ -97,6 +97,25 @@ void CompanionInstalledWithQuietUninstall()
             "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
 }
 
+// Wine takes the planted theme library from a folder only when allowed to
+// take native copies of it (version.dll cannot be allowed: Wine's own
+// user32 imports it while any process starts).
+void NativeThemeLibraryAllowed()
+{
+    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "uxtheme", "native,builtin");
+}
+
+// The cleaner's compatibility DLL needs a library of the partner's lying
+// beside it; DLLs planted under system names lie there too.
+Machine XPWithCleanerAndItsLibrary()
+{
+    return XP()
+        .Beside({"with-library\\RB2compatibilityCheck.dll", "with-library\\RB2common.dll",
+                 "RegistryBooster2Tvex.exe", Launcher, "planted\\version.dll", "planted\\uxtheme.dll"})
+        .Partner("duzorizu32.exe:SetEvent=Tarvex32_SETUP_RB2RUNNING")
+        .With(NativeThemeLibraryAllowed);
+}
+
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
 {
@@ -279,6 +298,17 @@ const std::vector<Scenario>& AllScenarios()
          XP().Beside({CompanionInstaller}).With(CompanionInstalledWithQuietUninstall),
          {},
          Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"cleaner-with-own-library",
+         "Windows XP, no toolbar installer beside setup; the registry cleaner's compatibility DLL needs a library "
+         "of its own beside it, where DLLs planted under system names lie too; the user accepts the cleaner",
+         XPWithCleanerAndItsLibrary().Partner("RB2compatibilityCheck.dll:SecondAnswer=1"),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"duzorizu32.exe /rb2 (after the product)"})
+             .Installs()
+             .Reports("3pa=unbl:0&bm=1")},
     };
     return scenarios;
 }
