@@ -48,6 +48,20 @@ void TrimRegistryString(char* text)
     }
 }
 
+// A command whose program is quoted may have arguments after it: only the
+// text between the quotes names the program. Without a closing quote the
+// program runs to the end, as the system reads such a command.
+static void KeepQuotedProgramOfCommand(char* command)
+{
+    if (command[0] != '"')
+        return;
+    char* end = command + 1;
+    while (*end != '\0' && *end != '"')
+        end = CharNextA(end);
+    *end = '\0';
+    MoveMemory(command, command + 1, end - command);
+}
+
 // Cuts a command at its last backslash, leaving the folder of the program
 // it names; a command without one stays whole.
 static void KeepFolderOfCommand(char* command)
@@ -78,6 +92,7 @@ static void ReadCompanionFolder(char* folder)
         TrimRegistryString(folder);
     } else if (ReadValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
+        KeepQuotedProgramOfCommand(folder);
         KeepFolderOfCommand(folder);
     }
     RegCloseKey(key);

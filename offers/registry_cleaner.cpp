@@ -22,12 +22,24 @@ static ChoiceDialog CleanerDialog = {CleanerBoldList, CleanerSelectionList, IDC_
 
 typedef BOOL(WINAPI* ProductCompatibilityCheckFunction)(DWORD* reason);
 
+// The partner's DLL may bring libraries of its own beside it. Where the
+// search is restricted to the system folder, its imports are looked for in
+// its own folder and the system folder only (these flags exist wherever
+// the restriction does, and need the full path). Otherwise the plain load
+// looks in setup's folder first, which is the DLL's folder.
+static HMODULE LoadPartnerDll(const char* path)
+{
+    if (DllSearchRestricted)
+        return LoadLibraryExA(path, NULL, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return LoadLibraryA(path);
+}
+
 int RegistryCleanerCompatible()
 {
     char path[PARTNER_PATH_CHARS];
     if (!SourceFilePath(CompatibilityDll, path, sizeof path))
         return 0;
-    HMODULE dll = LoadLibraryA(path);
+    HMODULE dll = LoadPartnerDll(path);
     if (dll == NULL)
         return 0;
     ProductCompatibilityCheckFunction check =

@@ -5,3 +5,4 @@ char SetupCaption[SETUP_CAPTION_CHARS];
 HCURSOR BusyCursor;
 char SourceFolder[SETUP_PATH_CHARS];
 int IsVistaOrLater;
+int DllSearchRestricted;

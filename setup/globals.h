@@ -11,3 +11,5 @@ extern char SetupCaption[SETUP_CAPTION_CHARS];
 extern HCURSOR BusyCursor;
 extern char SourceFolder[SETUP_PATH_CHARS];
 extern int IsVistaOrLater;
+// 1 once DLLs are looked for in the system folder only (set at start-up).
+extern int DllSearchRestricted;

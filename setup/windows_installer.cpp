@@ -22,7 +22,9 @@ int FindSourceFolder()
     return 1;
 }
 
-static int StartAndWait(char* commandLine)
+// Answers whether the installer could be started; its exit code is put
+// into *exitCode (a failure when it cannot be read).
+static int StartAndWait(char* commandLine, DWORD* exitCode)
 {
     // The system's own msiexec.exe by full path: an msiexec.exe lying beside
     // setup must never run instead. The command line stays as users see it.
@@ -36,9 +38,19 @@ static int StartAndWait(char* commandLine)
     if (!CreateProcessA(application, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
         return 0;
     WaitForSingleObject(process.hProcess, INFINITE);
+    if (!GetExitCodeProcess(process.hProcess, exitCode))
+        *exitCode = ERROR_INSTALL_FAILURE;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return 1;
+}
+
+// A restart the installer asked for or started still leaves the product
+// installed.
+static bool InstallerSucceeded(DWORD exitCode)
+{
+    return exitCode == ERROR_SUCCESS || exitCode == ERROR_SUCCESS_REBOOT_REQUIRED ||
+           exitCode == ERROR_SUCCESS_REBOOT_INITIATED;
 }
 
 void RunWindowsInstaller(RunRecord* run)
@@ -60,10 +72,15 @@ void RunWindowsInstaller(RunRecord* run)
     bool present = SourceFilePath(package, packagePath, sizeof packagePath) && !FileIsMissing(packagePath, &found);
 
     HCURSOR kept = SetCursor(BusyCursor);
-    bool started = complete && present && StartAndWait(commandLine);
+    DWORD exitCode = ERROR_INSTALL_FAILURE;
+    bool started = complete && present && StartAndWait(commandLine, &exitCode);
     SetCursor(kept);
     if (!started) {
         ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
+        run->companionAccepted = 0;
+    } else if (!InstallerSucceeded(exitCode)) {
+        // Failed or cancelled: the installer has told the user itself, and
+        // the companion is an add-on of a product that is not there.
         run->companionAccepted = 0;
     }
 }

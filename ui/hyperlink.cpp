@@ -176,9 +176,12 @@ LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, L
         SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)SavedDialogProc);
         break;
     case WM_COMMAND: {
-        // STN_CLICKED and any other command carrying a link's id open it.
+        // STN_CLICKED and any other command carrying a link's id open it,
+        // but for the double-click notification: its first click has
+        // already sent STN_CLICKED.
         HyperlinkObject* link = LinkOf(GetDlgItem(dialog, LOWORD(wParam)));
-        if (link != NULL)
+        bool doubleClick = HIWORD(wParam) == STN_DBLCLK && link != NULL && (HWND)lParam == link->control;
+        if (link != NULL && !doubleClick)
             OpenHyperlink(link);
         break;
     }

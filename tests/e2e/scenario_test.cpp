@@ -29,6 +29,7 @@ static void Check(const char* name)
     if (!expected.report.empty())
         report.push_back(ReportAddress(expected.report));
     EXPECT_EQ(report, outcome.addresses);
+    EXPECT_EQ(std::vector<std::string>{}, outcome.plantedLoaded);
 }
 
 TEST(Scenario, Typical) { Check("typical"); }
@@ -46,3 +47,8 @@ TEST(Scenario, FileManagerExtension) { Check("file-manager-extension"); }
 TEST(Scenario, OfferCancelled) { Check("offer-cancelled"); }
 TEST(Scenario, WindowsInstallerMissing) { Check("windows-installer-missing"); }
 TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
+TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled"); }
+TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
+TEST(Scenario, RestartRequired) { Check("restart-required"); }
+TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
+TEST(Scenario, CleanerWithOwnLibrary) { Check("cleaner-with-own-library"); }

@@ -95,6 +95,21 @@ static void WaitForStartedPrograms()
     }
 }
 
+// The marks that planted DLLs (tests/fixtures/planted.cpp) leave when loaded.
+static std::vector<std::string> PlantedMarks()
+{
+    std::vector<std::string> marks;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("C:\\planted-*.mark", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return marks;
+    do
+        marks.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return marks;
+}
+
 Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool userAnswers)
 {
     std::string setup = PrepareMachine(scenario.machine);
@@ -102,6 +117,7 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool us
     outcome.run = RunSetupProgram(setup, scenario.answers, "", userAnswers ? INFINITE : 60000, pictureFolder,
                                   userAnswers);
     WaitForStartedPrograms();
+    outcome.plantedLoaded = PlantedMarks();
     for (const std::string& line : RecordedEvents()) {
         std::vector<std::string> fields;
         for (size_t start = 0; start <= line.size();) {

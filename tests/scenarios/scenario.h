@@ -63,6 +63,7 @@ struct Outcome {
     SetupResult run;
     std::vector<std::string> programs;   // as in Expected::programs
     std::vector<std::string> addresses;  // web addresses the shell was asked to open
+    std::vector<std::string> plantedLoaded;  // marks left by DLLs planted beside setup (none may be)
 };
 
 const std::vector<Scenario>& AllScenarios();

@@ -76,6 +76,46 @@ void WindowsInstallerMissing()
     DeleteFileA("C:\\windows\\system32\\msiexec.exe");
 }
 
+// The recorder in place of the Windows Installer, ending with the code set
+// for msiexec.exe (Wine runs a program of ours there under that name only
+// when told to take the native one). The file there is shared with other
+// prefixes: replaced, never written.
+void WindowsInstallerStandIn()
+{
+    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "msiexec.exe", "native");
+    DeleteFileA("C:\\windows\\system32\\msiexec.exe");
+    CopyFixture("recorder.exe", "C:\\windows\\system32\\msiexec.exe");
+}
+
+// The e-mail companion installed in C:\Mail, known only by its uninstall
+// command, which passes an argument to the uninstaller.
+void CompanionInstalledWithQuietUninstall()
+{
+    CreateDirectoryA("C:\\Mail", NULL);
+    MakeFile("C:\\Mail\\txofcsvc.dll");
+    SetText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion",
+            "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
+}
+
+// Wine takes the planted theme library from a folder only when allowed to
+// take native copies of it (version.dll cannot be allowed: Wine's own
+// user32 imports it while any process starts).
+void NativeThemeLibraryAllowed()
+{
+    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "uxtheme", "native,builtin");
+}
+
+// The cleaner's compatibility DLL needs a library of the partner's lying
+// beside it; DLLs planted under system names lie there too.
+Machine XPWithCleanerAndItsLibrary()
+{
+    return XP()
+        .Beside({"with-library\\RB2compatibilityCheck.dll", "with-library\\RB2common.dll",
+                 "RegistryBooster2Tvex.exe", Launcher, "planted\\version.dll", "planted\\uxtheme.dll"})
+        .Partner("duzorizu32.exe:SetEvent=Tarvex32_SETUP_RB2RUNNING")
+        .With(NativeThemeLibraryAllowed);
+}
+
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
 {
@@ -210,6 +250,65 @@ const std::vector<Scenario>& AllScenarios()
              .Runs({"duzorizu32.exe /tbie (before the product)"})
              .Installs()
              .Reports("3pa=ggle:0&bm=1")},
+
+        {"windows-installer-cancelled",
+         "Windows XP; the user accepts the e-mail companion and the registry cleaner, then cancels the "
+         "product's own installation (the installer ends with 1602)",
+         XPWithCleaner()
+             .Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=1602"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
+                    "duzorizu32.exe /rb2 (before the product)"})},
+
+        {"windows-installer-failed",
+         "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
+         "installation fails (the installer ends with 1603)",
+         XPWithCleaner()
+             .Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=1603"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
+                    "duzorizu32.exe /rb2 (before the product)"})},
+
+        {"restart-required",
+         "Windows XP, the e-mail companion's installer beside setup; the user accepts it, and the product's "
+         "installer asks for a restart (it ends with 3010)",
+         XP().Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=3010")
+             .Partner("msiexec.exe:InstallPackage=1"),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
+                    "TarvexEmailComp20.exe (after the product)"})
+             .Installs()
+             .Reports("3pa=&bm=1")},
+
+        {"email-companion-installed",
+         "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
+         "its uninstall command a quoted uninstaller followed by /S",
+         XP().Beside({CompanionInstaller}).With(CompanionInstalledWithQuietUninstall),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"cleaner-with-own-library",
+         "Windows XP, no toolbar installer beside setup; the registry cleaner's compatibility DLL needs a library "
+         "of its own beside it, where DLLs planted under system names lie too; the user accepts the cleaner",
+         XPWithCleanerAndItsLibrary().Partner("RB2compatibilityCheck.dll:SecondAnswer=1"),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"duzorizu32.exe /rb2 (after the product)"})
+             .Installs()
+             .Reports("3pa=unbl:0&bm=1")},
     };
     return scenarios;
 }

@@ -148,6 +148,15 @@ void ClickControl(HWND dialog, int id, int x, int y)
     PostMessageA(control, WM_LBUTTONUP, 0, where);
 }
 
+void DoubleClickControl(HWND dialog, int id, int x, int y)
+{
+    ClickControl(dialog, id, x, y);
+    HWND control = GetDlgItem(dialog, id);
+    LPARAM where = MAKELPARAM(x, y);
+    PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+    PostMessageA(control, WM_LBUTTONUP, 0, where);
+}
+
 std::vector<uint32_t> CopyPixels(HDC source, int left, int top, int width, int height)
 {
     std::vector<uint32_t> pixels;

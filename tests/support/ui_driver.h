@@ -32,6 +32,8 @@ void ClickButton(HWND dialog, int id);
 void PressKey(HWND dialog, UINT virtualKey);
 void CloseWithCloseBox(HWND dialog);
 void ClickControl(HWND dialog, int id, int x, int y);  // client coordinates of the control
+// Two clicks in a row as the system reports them: the second as a double-click.
+void DoubleClickControl(HWND dialog, int id, int x, int y);
 HWND FocusedControl(HWND dialog);
 
 // Pixels as 0xRRGGBB, top row first: of a rectangle of a device context,

@@ -102,13 +102,17 @@ TEST_F(CompanionDetection, BlankInstallPathMovesOnToTheUninstallEntry)
     DeleteFileA("C:\\Mail\\txofcsvc.dll");
 }
 
-TEST_F(CompanionDetection, UninstallStringNamesTheFolderOnlyWithoutArguments)
+TEST_F(CompanionDetection, UninstallStringNamesTheFolderOfItsProgram)
 {
     MakeFile("C:\\Mail\\txofcsvc.dll");
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe\"");
     EXPECT_EQ(1, EmailCompanionInstalled());
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
-    EXPECT_EQ(0, EmailCompanionInstalled());  // the folder keeps its leading quote
+    EXPECT_EQ(1, EmailCompanionInstalled());
+    SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe /S");
+    EXPECT_EQ(1, EmailCompanionInstalled());  // an unclosed quote runs to the end
+    SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Other\\unins000.exe\" /D=C:\\Mail\\x");
+    EXPECT_EQ(0, EmailCompanionInstalled());  // arguments never name the folder
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "C:\\Mail\\unins000.exe");
     EXPECT_EQ(1, EmailCompanionInstalled());
     DeleteFileA("C:\\Mail\\txofcsvc.dll");

@@ -354,8 +354,31 @@ TEST_F(ToolbarOffer, TheLinksSitBesideTheGapOpenTheirTargetsAndLeaveTheDialogAsI
     EXPECT_EQ(OFFER_RESULT_CONTINUE | OFFER_RESULT_INSTALL, result);
 }
 
+TEST_F(ToolbarOffer, ADoubleClickOnEachLinkOpensItsPageOnce)
+{
+    RegisterRecordingBrowser();
+    size_t afterTerms = 0, afterPrivacy = 0;
+    Autopilot pilot(0, {Inspect(
+                            [&](HWND dialog) {
+                                DoubleClickControl(dialog, IDC_TOOLBAR_TERMS, 3, 3);
+                                afterTerms = WaitForEvents(1);
+                                Sleep(500);  // time for a second opening, which must not come
+                                DoubleClickControl(dialog, IDC_TOOLBAR_PRIVACY, 3, 3);
+                                afterPrivacy = WaitForEvents(2);
+                                Sleep(500);
+                            },
+                            Key(VK_RETURN))});
+    pilot.Start();
+    ShowToolbarOffer(TOOLBAR_OFFER_IE);
+    pilot.Finish();
 
-
+    EXPECT_EQ(1u, afterTerms);
+    EXPECT_EQ(2u, afterPrivacy);
+    std::vector<std::string> events = RecordedEvents();
+    ASSERT_EQ(2u, events.size());
+    EXPECT_EQ(0u, events[0].find("browser.exe\t\"" + Gate + "GOTBTU\"\t")) << events[0];
+    EXPECT_EQ(0u, events[1].find("browser.exe\t\"" + Gate + "GOTBPR\"\t")) << events[1];
+}
 
 static std::vector<uint32_t> BitmapPixels(int id, int* width, int* height)
 {
