@@ -1,5 +1,4 @@
 #include "text/text.h"
-#include <stdio.h>
 
 static bool SizeIsValid(size_t size)
 {
@@ -48,21 +47,6 @@ HRESULT AppendBounded(char* dest, size_t destSize, const char* source)
     if (length == destSize)
         return BOUNDED_INVALID;
     return CopyChecked(dest + length, destSize - length, source, BOUNDED_MAX_COUNT);
-}
-
-HRESULT FormatBoundedV(char* dest, size_t destSize, const char* format, va_list args)
-{
-    if (!SizeIsValid(destSize))
-        return BOUNDED_INVALID;
-    size_t room = destSize - 1;
-    int written = _vsnprintf(dest, room, format, args);
-    if (written < 0 || (size_t)written > room) {
-        dest[room] = '\0';
-        return BOUNDED_TRUNCATED;
-    }
-    if ((size_t)written == room)
-        dest[room] = '\0';
-    return BOUNDED_OK;
 }
 
 HRESULT FormatBounded(char* dest, size_t destSize, const char* format, ...)

@@ -1,10 +1,9 @@
 #include "text/text.h"
-#include <mbctype.h>
 
 static bool IsSeparatorAt(const char* position)
 {
     unsigned char first = (unsigned char)*position;
-    if (_ismbblead(first))
+    if (IsDBCSLeadByte(first))
         return false;
     return first == '\\' || first == '/';
 }
@@ -24,7 +23,7 @@ void EnsureTrailingBackslash(char* path, size_t pathSize)
     char* lastChar = path;
     for (char* position = path; *position != '\0'; position = CharNextA(position))
         lastChar = position;
-    bool endsInBackslash = *lastChar == '\\' && !_ismbblead((unsigned char)*lastChar);
+    bool endsInBackslash = *lastChar == '\\' && !IsDBCSLeadByte((BYTE)*lastChar);
     if (!endsInBackslash)
         (void)AppendBounded(path, pathSize, "\\");  // a full path stays as it is
 }

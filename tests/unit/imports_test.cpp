@@ -2,8 +2,12 @@
 // from a download folder, so every DLL it imports must be one the loader
 // never takes from the program's own folder: the system's known DLLs. The
 // common controls are loaded at run time, once the DLL search is restricted.
+// And the 32-bit build must start on every Windows it has an answer for,
+// back to Windows 95 and NT 4.0: each function it imports must be there.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <stdio.h>
+#include <string.h>
 #include <algorithm>
 #include <set>
 #include <string>
@@ -23,8 +27,8 @@ static std::vector<BYTE> ReadWholeFile(const char* path)
     return bytes;
 }
 
-// Names of the DLLs in a PE file's import table, lower case.
-static std::set<std::string> ImportedDlls(const char* path)
+// What a PE file imports: "dll!function", the DLL's name in lower case.
+static std::set<std::string> ImportedFunctions(const char* path)
 {
     std::set<std::string> names;
     std::vector<BYTE> image = ReadWholeFile(path);
@@ -33,33 +37,48 @@ static std::set<std::string> ImportedDlls(const char* path)
     const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)image.data();
     const IMAGE_NT_HEADERS32* nt32 = (const IMAGE_NT_HEADERS32*)(image.data() + dos->e_lfanew);
     const IMAGE_FILE_HEADER& fileHeader = nt32->FileHeader;
-    DWORD importRva;
-    if (nt32->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
-        importRva = ((const IMAGE_NT_HEADERS64*)nt32)->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
-                        .VirtualAddress;
-    else
-        importRva = nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    bool is64 = nt32->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
+    DWORD importRva = is64 ? ((const IMAGE_NT_HEADERS64*)nt32)->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
+                                 .VirtualAddress
+                           : nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     const IMAGE_SECTION_HEADER* sections =
         (const IMAGE_SECTION_HEADER*)((const BYTE*)&nt32->OptionalHeader + fileHeader.SizeOfOptionalHeader);
-    auto offsetOf = [&](DWORD rva) -> size_t {
+    auto at = [&](DWORD rva) -> const BYTE* {
         for (int i = 0; i < fileHeader.NumberOfSections; ++i)
             if (rva >= sections[i].VirtualAddress && rva < sections[i].VirtualAddress + sections[i].SizeOfRawData)
-                return rva - sections[i].VirtualAddress + sections[i].PointerToRawData;
-        return 0;
+                return image.data() + rva - sections[i].VirtualAddress + sections[i].PointerToRawData;
+        return image.data();
     };
     if (importRva == 0)
         return names;
-    for (const IMAGE_IMPORT_DESCRIPTOR* entry = (const IMAGE_IMPORT_DESCRIPTOR*)(image.data() + offsetOf(importRva));
-         entry->Name != 0; ++entry) {
-        std::string name = (const char*)image.data() + offsetOf(entry->Name);
-        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-        names.insert(name);
+    for (const IMAGE_IMPORT_DESCRIPTOR* entry = (const IMAGE_IMPORT_DESCRIPTOR*)at(importRva); entry->Name != 0;
+         ++entry) {
+        std::string dll = (const char*)at(entry->Name);
+        std::transform(dll.begin(), dll.end(), dll.begin(), ::tolower);
+        const BYTE* thunk = at(entry->OriginalFirstThunk ? entry->OriginalFirstThunk : entry->FirstThunk);
+        for (;; thunk += is64 ? 8 : 4) {
+            ULONGLONG value = is64 ? *(const ULONGLONG*)thunk : *(const DWORD*)thunk;
+            if (value == 0)
+                break;
+            bool byOrdinal = is64 ? (value & IMAGE_ORDINAL_FLAG64) != 0 : (value & IMAGE_ORDINAL_FLAG32) != 0;
+            std::string function = byOrdinal ? "#" + std::to_string(value & 0xFFFF)
+                                             : (const char*)((const IMAGE_IMPORT_BY_NAME*)at((DWORD)value))->Name;
+            names.insert(dll + "!" + function);
+        }
     }
     return names;
 }
 
+static std::set<std::string> ImportedDlls(const char* path)
+{
+    std::set<std::string> dlls;
+    for (const std::string& function : ImportedFunctions(path))
+        dlls.insert(function.substr(0, function.find('!')));
+    return dlls;
+}
+
 static const std::set<std::string> AllowedImports = {
-    "kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll", "msvcrt.dll",
+    "kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll",
 };
 
 TEST(Imports, OnlySystemLibrariesTheLoaderNeverTakesFromTheProgramFolder)
@@ -72,5 +91,44 @@ TEST(Imports, OnlySystemLibrariesTheLoaderNeverTakesFromTheProgramFolder)
             EXPECT_TRUE(AllowedImports.count(name)) << program << " imports " << name;
         EXPECT_FALSE(imports.count("version.dll")) << program;
         EXPECT_FALSE(imports.count("comctl32.dll")) << program;
+        EXPECT_FALSE(imports.count("msvcrt.dll")) << program;  // Windows 95 ships none
+    }
+}
+
+// The reviewed list in imported_functions.txt: "dll function builds".
+static std::set<std::string> ReviewedFunctions(const char* build)
+{
+    std::set<std::string> functions;
+    FILE* file = fopen(TEST_SOURCE_DIR "\\tests\\unit\\imported_functions.txt", "r");
+    if (file == NULL)
+        return functions;
+    char line[256];
+    while (fgets(line, sizeof line, file) != NULL) {
+        char dll[64], function[64], builds[16];
+        if (line[0] == '#' || sscanf(line, "%63s %63s %15s", dll, function, builds) != 3)
+            continue;
+        if (strcmp(builds, "both") == 0 || strcmp(builds, build) == 0)
+            functions.insert(std::string(dll) + "!" + function);
+    }
+    fclose(file);
+    return functions;
+}
+
+TEST(Imports, EveryFunctionIsOnTheReviewedListOfWhatWindows95AndNt4Export)
+{
+    struct {
+        const char* program;
+        const char* build;
+    } builds[] = {{TEST_SETUP_PROGRAM_32, "win32"}, {TEST_SETUP_PROGRAM_64, "win64"}};
+    for (const auto& b : builds) {
+        std::set<std::string> reviewed = ReviewedFunctions(b.build);
+        ASSERT_GT(reviewed.size(), 50u);
+        std::set<std::string> imported = ImportedFunctions(b.program);
+        ASSERT_FALSE(imported.empty()) << b.program;
+        for (const std::string& function : imported)
+            EXPECT_TRUE(reviewed.count(function)) << b.build << " imports " << function << ", which is not on the list";
+        // Shells before 5.0 lack these: they are looked up at run time.
+        EXPECT_FALSE(imported.count("shell32.dll!IsUserAnAdmin")) << b.build;
+        EXPECT_FALSE(imported.count("shell32.dll!SHGetFolderPathA")) << b.build;
     }
 }
