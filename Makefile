@@ -2,6 +2,8 @@
 # make test     installs what is missing, builds, and runs the whole test suite under Wine
 # make demo     runs setup end to end under Wine (DEMO=<scenario> picks another run)
 # make bench    measures size and speed
+# make release  builds and signs the shipped program into dist/release
+#               (SIGN_CERT=<certificate> SIGN_KEY=<key> [SIGN_PASS=...] [SIGN_TIMESTAMP_URL=...])
 
 SHELL := /bin/bash
 ROOT := $(CURDIR)
@@ -12,7 +14,7 @@ JOBS ?= $(shell nproc)
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build32 build64 test demo bench clean
+.PHONY: all deps build32 build64 test demo bench release clean
 
 all: deps build32 build64
 
@@ -46,6 +48,13 @@ demo: all
 
 bench: all
 	@scripts/bench.sh
+
+# The signing settings are checked before the build, so a missing
+# certificate is said at once rather than after it.
+release:
+	@scripts/release.sh --check
+	@$(MAKE) --no-print-directory build32
+	@scripts/release.sh
 
 clean:
 	rm -rf $(BUILD) dist

@@ -8,6 +8,7 @@
 #include <vector>
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
+#include "setup_run.h"
 #include "test_paths.h"
 
 static std::vector<unsigned char> ReadWholeFile(const char* path)
@@ -91,7 +92,7 @@ static void ExpectOnlyTheCheckIsExported(const char* program, WORD machine)
 TEST(ExportTable, BothBuildsExportOnlyTheCheckByNameAsOrdinalOne)
 {
     ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM_32, IMAGE_FILE_MACHINE_I386);
-    ExpectOnlyTheCheckIsExported(TEST_SETUP_PROGRAM, IMAGE_FILE_MACHINE_AMD64);
+    ExpectOnlyTheCheckIsExported(SetupProgramPath(), IMAGE_FILE_MACHINE_AMD64);
 }
 
 typedef BOOL(WINAPI* CheckFunction)(DWORD*);
@@ -179,7 +180,7 @@ protected:
     void SetUp() override
     {
         CleanUp();
-        module_ = LoadLibraryA(TEST_SETUP_PROGRAM);
+        module_ = LoadLibraryA(SetupProgramPath());
         ASSERT_NE(nullptr, module_) << GetLastError();
         ASSERT_NE((HMODULE)GetModuleHandleA(NULL), module_);
         ASSERT_TRUE(PrepareLoadedImage(module_));
