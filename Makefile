@@ -3,6 +3,8 @@
 # make demo     runs the shipped setup end to end under Wine (DEMO=<scenario> picks another run,
 #               DEMO_BUILD=win64 the x86_64 build)
 # make bench    measures size and speed
+# make release  builds and signs the shipped program into dist/release
+#               (SIGN_CERT=<certificate> SIGN_KEY=<key> [SIGN_PASS=...] [SIGN_TIMESTAMP_URL=...])
 
 SHELL := /bin/bash
 ROOT := $(CURDIR)
@@ -14,7 +16,7 @@ TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
 CMAKE_FLAGS ?=
 DEMO_BUILD ?= win32
 
-.PHONY: all deps build32 build64 test demo bench clean
+.PHONY: all deps build32 build64 test demo bench release clean
 
 all: deps build32 build64
 
@@ -51,6 +53,13 @@ demo: all
 
 bench: all
 	@scripts/bench.sh
+
+# The signing settings are checked before the build, so a missing
+# certificate is said at once rather than after it.
+release:
+	@scripts/release.sh --check
+	@$(MAKE) --no-print-directory build32
+	@scripts/release.sh
 
 clean:
 	rm -rf $(BUILD) dist

@@ -9,6 +9,7 @@
 #include <vector>
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
+#include "setup_run.h"
 #include "test_paths.h"
 
 static std::vector<unsigned char> ReadWholeFile(const char* path)
@@ -206,7 +207,7 @@ protected:
     void SetUp() override
     {
         CleanUp();
-        module_ = LoadLibraryA(TEST_SETUP_PROGRAM);
+        module_ = LoadLibraryA(SetupProgramPath());
         ASSERT_NE(nullptr, module_) << GetLastError();
         ASSERT_NE((HMODULE)GetModuleHandleA(NULL), module_);
         ASSERT_TRUE(PrepareLoadedImage(module_));

@@ -8,6 +8,19 @@ std::string FixturePath(const std::string& relative)
     return std::string(TEST_FIXTURES_DIR) + "\\" + relative;
 }
 
+const char* SetupProgramPath()
+{
+    static char path[MAX_PATH];
+    if (path[0] == '\0') {
+        DWORD length = GetEnvironmentVariableA("TARVEX_SETUP_PROGRAM", path, sizeof path);
+        if (length == 0 || length >= sizeof path)
+            lstrcpynA(path, TEST_SETUP_PROGRAM, sizeof path);
+        else  // said once, so a run shows which program it tested
+            fprintf(stderr, "testing the SETUP.EXE named by TARVEX_SETUP_PROGRAM: %s\n", path);
+    }
+    return path;
+}
+
 bool CopyFixture(const std::string& relative, const std::string& target)
 {
     return CopyFileA(FixturePath(relative).c_str(), target.c_str(), FALSE) != 0;
@@ -24,7 +37,7 @@ std::string PrepareSourceFolder(const std::string& folder, const std::vector<std
 {
     MakeFolders(folder);
     std::string setup = folder + "\\SETUP.EXE";
-    CopyFileA(TEST_SETUP_PROGRAM, setup.c_str(), FALSE);
+    CopyFileA(SetupProgramPath(), setup.c_str(), FALSE);
     for (const std::string& file : files) {
         size_t equals = file.find('=');
         std::string source = file.substr(0, equals);

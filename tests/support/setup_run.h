@@ -10,6 +10,11 @@
 // Files of the build: the fixtures folder, or the built SETUP.EXE.
 std::string FixturePath(const std::string& relative);
 
+// The SETUP.EXE under test: the built one, unless the environment variable
+// TARVEX_SETUP_PROGRAM names another (a Windows path), so that a signed
+// release goes through the same runs as the build it was made from.
+const char* SetupProgramPath();
+
 // Makes the folder and copies SETUP.EXE into it, then each file named: a
 // fixture path relative to the fixtures folder, optionally "=newname".
 std::string PrepareSourceFolder(const std::string& folder, const std::vector<std::string>& files);
