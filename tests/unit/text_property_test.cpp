@@ -3,7 +3,9 @@
 // double-byte characters included. The destination always sits inside a
 // larger buffer of canary bytes.
 #include <gtest/gtest.h>
+#include <climits>
 #include <random>
+#include <stdio.h>
 #include <string>
 #include <string.h>
 #include "text/text.h"
@@ -88,22 +90,49 @@ void CheckAppend(std::mt19937& random)
     ASSERT_TRUE(b.CanariesFrom(std::max(expected.size(), start.size()) + 1));
 }
 
+// A random field: flags, a width, and for strings a precision.
+std::string RandomField(std::mt19937& random, const char* conversion, bool text)
+{
+    static const char* const flags[] = {"", "-", "0", "-0"};
+    std::uniform_int_distribution<int> flag(0, text ? 1 : 3), width(-4, 12);
+    std::string field = std::string("%") + flags[flag(random)];
+    int w = width(random);
+    if (w > 0)
+        field += std::to_string(w);
+    if (text && width(random) > 4)
+        field += "." + std::to_string(width(random) + 4);
+    return field + conversion;
+}
+
+// Setup links no C runtime and formats its texts itself: it must give what
+// the C runtime's snprintf gives for every conversion it understands.
 void CheckFormat(std::mt19937& random)
 {
-    std::string source = RandomText(random, 80);
-    int number = std::uniform_int_distribution<int>(-100000, 100000)(random);
+    static const char* const signedConversions[] = {"d", "i", "ld", "hd"};
+    static const char* const unsignedConversions[] = {"u", "x", "X", "lx", "lX", "hu"};
+    std::uniform_int_distribution<int> pickSigned(0, 3), pickUnsigned(0, 5);
+    std::string format = RandomField(random, "s", true) + "|" +
+                         RandomField(random, signedConversions[pickSigned(random)], false) + "|" +
+                         RandomField(random, unsignedConversions[pickUnsigned(random)], false) + "|%c%%";
+    std::string source = RandomText(random, 40);
+    std::uniform_int_distribution<int> anyInt(INT_MIN, INT_MAX), smallInt(-100000, 100000);
+    int number = random() % 4 == 0 ? anyInt(random) : smallInt(random);
+    unsigned int other = (unsigned int)anyInt(random);
+    char c = (char)std::uniform_int_distribution<int>(0x20, 0x7E)(random);
     size_t size = RandomSize(random);
     Buffer b;
-    HRESULT result = FormatBounded(b.text(), size, "%s|%d", source.c_str(), number);
+    HRESULT result = FormatBounded(b.text(), size, format.c_str(), source.c_str(), number, other, c);
     if (size == 0) {
         ASSERT_EQ(E_INVALIDARG, result);
         ASSERT_TRUE(b.CanariesFrom(0));
         return;
     }
-    std::string whole = source + "|" + std::to_string(number);
-    bool cut = whole.size() > size - 1;
-    ASSERT_EQ(cut ? BOUNDED_TRUNCATED : S_OK, result);
-    ASSERT_EQ(whole.substr(0, cut ? size - 1 : whole.size()), std::string(b.text()));
+    char whole[512];
+    snprintf(whole, sizeof whole, format.c_str(), source.c_str(), number, other, c);
+    size_t length = strlen(whole);
+    bool cut = length > size - 1;
+    ASSERT_EQ(cut ? BOUNDED_TRUNCATED : S_OK, result) << format;
+    ASSERT_EQ(std::string(whole, cut ? size - 1 : length), std::string(b.text())) << format;
     ASSERT_TRUE(b.CanariesFrom(size));
 }
 
