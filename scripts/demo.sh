@@ -30,5 +30,9 @@ for picture in "$out"/*.bmp; do
     convert "$picture" "${picture%.bmp}.png" && rm "$picture"
 done
 echo
+if [ "$build" = win32 ]; then
+    echo "demo: no pictures from the 32-bit build (under Wine a 32-bit program cannot copy the screen);"
+    echo "      make demo DEMO_BUILD=win64 takes them"
+fi
 echo "demo: report and pictures of every window in ${out#$root/}/"
 ls "$out"

@@ -266,10 +266,27 @@ void PaintNow(HWND window)
     Sleep(300);
 }
 
+// Where a window lies on the screen, or false when it does not lie on it:
+// Wine's 32-bit mode gives another process's message box the rectangle
+// -32768,-32768 to -1,-1, and may be late with other windows.
+static bool ReadPlaceOnScreen(HWND window, RECT* rect)
+{
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (!GetWindowRect(window, rect))
+            return false;
+        if (rect->left >= 0 && rect->top >= 0 && rect->right > rect->left && rect->bottom > rect->top &&
+            rect->right <= screenWidth && rect->bottom <= screenHeight)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
 bool SaveWindowPicture(HWND window, const std::string& path)
 {
     RECT rect;
-    if (!GetWindowRect(window, &rect))
+    if (!ReadPlaceOnScreen(window, &rect))
         return false;
     std::vector<uint32_t> pixels = ScreenPixels(rect);
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -408,13 +425,15 @@ void Autopilot::Watch()
         if (seen.messageBox) {
             seen.text = MessageBoxText(window);
             // The icon is read from the screen: a busy machine may not have
-            // painted it yet. Wine's 32-bit mode cannot show it at all.
+            // painted it yet. A 32-bit program under Wine cannot copy the
+            // screen at all.
 #ifdef _WIN64
             for (int i = 0; i < 20 && (seen.icon = MessageBoxIcon(window)) == 0; ++i)
                 Sleep(50);
 #endif
         }
-        if (!pictureFolder_.empty()) {
+        // A 32-bit program under Wine cannot copy the screen: no pictures.
+        if (!pictureFolder_.empty() && sizeof(void*) == 8) {
             char name[MAX_PATH];
             snprintf(name, sizeof name, "%s\\window-%02u.bmp", pictureFolder_.c_str(), (unsigned)handled.size());
             PaintNow(window);
