@@ -134,9 +134,7 @@ typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
 int IsWindows6OrLater()
 {
     // Looked up at run time: systems before Windows 2000 lack both.
-    HMODULE kernel = LoadLibraryA("kernel32.dll");
-    if (kernel == NULL)
-        return 0;
+    HMODULE kernel = KernelLibrary();
     VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
     ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
     int answer = 0;
@@ -148,7 +146,6 @@ int IsWindows6OrLater()
         ULONGLONG mask = condition(0, VER_MAJORVERSION, VER_GREATER_EQUAL);
         answer = verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
     }
-    FreeLibrary(kernel);
     return answer;
 }
 

@@ -1,7 +1,7 @@
 #include "offers/partner_start.h"
 #include "setup/globals.h"
 #include "text/text.h"
-#include <shellapi.h>
+#include "setup/shell_functions.h"
 
 int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
                         HANDLE* process)
@@ -18,7 +18,7 @@ int StartPartnerProgram(const char* fileName, const char* arguments, const char*
     launch.lpFile = path;
     launch.lpParameters = arguments;
     launch.nShow = showCommand;
-    if (!ShellExecuteExA(&launch))
+    if (!ShellStart(&launch))
         return 0;
     *process = launch.hProcess;
     return 1;

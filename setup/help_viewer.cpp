@@ -2,6 +2,7 @@
 #include "setup/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
+#include "setup/shell_functions.h"
 
 // The oldest HTML Help control that shows the product's help: 4.72.7325.0.
 #define HELP_VIEWER_HIGH 0x00040048u
@@ -27,7 +28,7 @@ static INT_PTR CALLBACK HelpViewerDialogProc(HWND dialog, UINT message, WPARAM w
         else if (id == IDC_HELP_WEB && code == BN_CLICKED)
             // The page explains how to update the viewer; the dialog stays
             // open whether or not a browser could be started.
-            (void)ShellExecuteA(NULL, NULL, TARVEX_WEB_SERVER "/htmlhelp.htm", NULL, NULL, SW_SHOWNORMAL);
+            (void)ShellOpen(NULL, NULL, TARVEX_WEB_SERVER "/htmlhelp.htm");
     }
     return 0;
 }

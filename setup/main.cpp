@@ -1,5 +1,6 @@
 #include "setup/sequence.h"
 #include "setup/globals.h"
+#include "setup/system_facts.h"
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFunction)(DWORD);
 typedef BOOL(WINAPI* SetDllDirectoryFunction)(LPCSTR);
@@ -10,7 +11,7 @@ typedef BOOL(WINAPI* SetDllDirectoryFunction)(LPCSTR);
 // older systems lack them.
 static void RestrictDllSearchToSystemFolder()
 {
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    HMODULE kernel = KernelLibrary();
     SetDefaultDllDirectoriesFunction setDefault =
         (SetDefaultDllDirectoriesFunction)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories");
     if (setDefault != NULL && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {

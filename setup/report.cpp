@@ -3,7 +3,7 @@
 #include "offers/offers.h"
 #include "text/text.h"
 #include "text/registry_text.h"
-#include <shellapi.h>
+#include "setup/shell_functions.h"
 
 #define APP_PATHS_KEY_CHARS 512
 #define SETTING_CHARS 512
@@ -189,5 +189,5 @@ void SendCompletionReport(const FileVersion* before, const RunRecord* run)
     if (!PrepareCompletionReport(before, run, address))
         return;
     // Nothing comes back from the page: the result is of no use.
-    (void)ShellExecuteA(NULL, "open", address, NULL, NULL, SW_SHOWNORMAL);
+    (void)ShellOpen(NULL, "open", address);
 }

@@ -1,11 +1,19 @@
-// The shell's functions that older systems lack: shell32 exports
-// IsUserAnAdmin and SHGetFolderPathA from version 5.0 on, and the loader
-// refuses a program that imports a function its system does not have. They
-// are looked up when needed, so that setup starts on Windows 95, 98 and
-// NT 4.0 and can tell the user what it thinks of them.
+// The shell, loaded at its first use rather than imported. Imported, shell32
+// (and what it pulls in) would be loaded while the process starts, although
+// nothing before setup's first window needs it; and shell32 exports
+// IsUserAnAdmin and SHGetFolderPathA only from version 5.0 on, while the
+// loader refuses a program that imports a function its system lacks. So
+// setup starts on Windows 95, 98 and NT 4.0 and can tell the user what it
+// thinks of them.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
+// ShellExecuteA with no parameters or folder, shown normally; a value of
+// 32 or less for a failure, as from ShellExecuteA.
+HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file);
+// ShellExecuteExA; FALSE where the shell cannot be had.
+BOOL ShellStart(SHELLEXECUTEINFOA* launch);
 // FALSE, "not an administrator", where the function is missing.
 BOOL WINAPI ShellUserIsAdmin(void);
 // The user's application-data folder into a buffer of MAX_PATH characters;

@@ -10,3 +10,6 @@ extern BOOL(WINAPI* QueryWindowsVersion)(LPOSVERSIONINFOA info);
 extern BOOL(WINAPI* QueryUserIsAdmin)(void);
 extern void(WINAPI* QueryLocalTime)(LPSYSTEMTIME time);
 extern FARPROC(WINAPI* QueryProcAddress)(HMODULE module, LPCSTR name);
+
+// kernel32, in every process from its start; its handle is taken once.
+HMODULE KernelLibrary();

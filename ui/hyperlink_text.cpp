@@ -1,7 +1,7 @@
 // Measuring, drawing and opening a link.
 #include "ui/hyperlink.h"
 #include "setup/globals.h"
-#include <shellapi.h>
+#include "setup/shell_functions.h"
 
 char* ReadControlText(const HyperlinkObject* link)
 {
@@ -18,7 +18,7 @@ void OpenHyperlink(const HyperlinkObject* link)
     if (link->target == NULL || link->target[0] == '\0')
         return;
     HCURSOR kept = SetCursor(BusyCursor);
-    (void)ShellExecuteA(link->parent, "open", link->target, NULL, NULL, SW_SHOWNORMAL);  // failures stay silent
+    (void)ShellOpen(link->parent, "open", link->target);  // failures stay silent
     SetCursor(kept);
 }
 
