@@ -3,7 +3,7 @@
 // (Windows 95 has no msvcrt.dll). Understood: %s %c %d %i %u %x %X %%, the
 // flags '-' and '0', a width, a precision for %s, and the size letters h
 // and l (a long is an int on Windows). Any other conversion is copied as it
-// stands and takes no argument.
+// stands and takes no argument; a null text is written as no text.
 #include "text/text.h"
 
 struct FormatOutput {
@@ -52,11 +52,11 @@ static void PutField(FormatOutput* out, const FieldSpec& spec, const char* sign,
 static void PutNumber(FormatOutput* out, const FieldSpec& spec, unsigned int magnitude, unsigned int base,
                       bool upperCase, const char* sign)
 {
-    const char* digits = upperCase ? "0123456789ABCDEF" : "0123456789abcdef";
     char text[16];
     size_t count = 0;
     do {
-        text[sizeof text - 1 - count++] = digits[magnitude % base];
+        char digit = "0123456789ABCDEF"[magnitude % base];
+        text[sizeof text - 1 - count++] = upperCase || digit <= '9' ? digit : (char)(digit | 0x20);
         magnitude /= base;
     } while (magnitude != 0);
     PutField(out, spec, sign, text + sizeof text - count, count);
@@ -125,7 +125,7 @@ static const char* PutConversion(FormatOutput* out, const char* position, va_lis
     case 's': {
         const char* text = va_arg(*args, const char*);
         if (text == NULL)
-            text = "(null)";
+            text = "";
         size_t count = 0;
         while (count < spec.precision && text[count] != '\0')
             ++count;

@@ -210,6 +210,10 @@ protected:
         module_ = LoadLibraryA(SetupProgramPath());
         ASSERT_NE(nullptr, module_) << GetLastError();
         ASSERT_NE((HMODULE)GetModuleHandleA(NULL), module_);
+        // The test program sits at the base SETUP.EXE prefers, so SETUP.EXE
+        // lands elsewhere and its relocations are put to the test.
+        const IMAGE_NT_HEADERS* nt = (const IMAGE_NT_HEADERS*)((BYTE*)module_ + ((IMAGE_DOS_HEADER*)module_)->e_lfanew);
+        ASSERT_NE((ULONG_PTR)module_, (ULONG_PTR)nt->OptionalHeader.ImageBase);
         ASSERT_TRUE(PrepareLoadedImage(module_));
         byName_ = (CheckFunction)(void*)GetProcAddress(module_, "FFTBCompatibilityCheck");
         byOrdinal_ = (CheckFunction)(void*)GetProcAddress(module_, MAKEINTRESOURCEA(1));
