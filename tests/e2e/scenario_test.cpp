@@ -25,10 +25,7 @@ static void Check(const char* name)
     EXPECT_EQ(expected.programs, outcome.programs);
     EXPECT_EQ(expected.productInstalled, ProductInstalled());
     EXPECT_EQ(expected.addOnEntriesWritten, AddOnEntriesWritten());
-    std::vector<std::string> report;
-    if (!expected.report.empty())
-        report.push_back(ReportAddress(expected.report));
-    EXPECT_EQ(report, outcome.addresses);
+    EXPECT_EQ(ExpectedAddresses(expected), outcome.addresses);
     EXPECT_EQ(std::vector<std::string>{}, outcome.plantedLoaded);
 }
 
@@ -44,6 +41,7 @@ TEST(Scenario, OldHelpViewer) { Check("old-help-viewer"); }
 TEST(Scenario, NoAdministrator) { Check("no-administrator"); }
 TEST(Scenario, ProductRunning) { Check("product-running"); }
 TEST(Scenario, FileManagerExtension) { Check("file-manager-extension"); }
+TEST(Scenario, LinksDoubleClicked) { Check("links-double-clicked"); }
 TEST(Scenario, OfferCancelled) { Check("offer-cancelled"); }
 TEST(Scenario, WindowsInstallerMissing) { Check("windows-installer-missing"); }
 TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }

@@ -42,12 +42,14 @@ struct Expected {
     std::vector<std::string> programs;
     bool productInstalled = false;
     bool addOnEntriesWritten = true;  // the browser add-on compatibility flags
+    std::vector<std::string> pages;   // pages of the offer's links opened, by their "param=" value
     std::string report;               // "3pa=...&bm=..." of the completion report, or "" for none
 
     Expected& Shows(std::vector<ExpectedWindow> shown) { windows = shown; return *this; }
     Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
     Expected& Installs() { productInstalled = true; return *this; }
     Expected& EndsBeforeTheRegistryWork() { addOnEntriesWritten = false; return *this; }
+    Expected& Opens(std::vector<std::string> linkPages) { pages = linkPages; return *this; }
     Expected& Reports(const char* query) { report = query; return *this; }
 };
 
@@ -79,8 +81,9 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bo
 // The registry values setup may write, as text, one per line.
 std::vector<std::string> RegistryWritten();
 bool AddOnEntriesWritten();
-// The completion report's address for a query part ("3pa=...&bm=...").
-std::string ReportAddress(const std::string& query);
+// The addresses the shell must be asked to open, in order: the pages of the
+// offer's links, then the completion report.
+std::vector<std::string> ExpectedAddresses(const Expected& expected);
 // The text a user sees for an expected window, and how it is told apart;
 // a message box's icon only where the build can read it.
 std::string Describe(const ExpectedWindow& window, bool withIcon = true);

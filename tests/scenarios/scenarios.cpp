@@ -38,6 +38,22 @@ Machine XPWithCleaner()
         .Partner("RB2compatibilityCheck.dll:SecondAnswer=0");
 }
 
+// A double-click on each legal link of the toolbar offer, the second once
+// the first page has opened, so the pages open in a known order.
+Answer DoubleClickBothLinks(Answer then)
+{
+    return Inspect(
+        [](HWND dialog) {
+            DoubleClickControl(dialog, IDC_TOOLBAR_TERMS, 3, 3);
+            EventsOnce(1);
+            Sleep(300);  // time for a second opening, which must not come
+            DoubleClickControl(dialog, IDC_TOOLBAR_PRIVACY, 3, 3);
+            EventsOnce(2);
+            Sleep(300);
+        },
+        then);
+}
+
 void FirefoxInstalled()
 {
     SetText(HKEY_LOCAL_MACHINE, "Software\\Mozilla\\Mozilla Firefox", "CurrentVersion", "3.5.7 (en-US)");
@@ -225,6 +241,17 @@ const std::vector<Scenario>& AllScenarios()
          XP().With(FileManagerHoldingTheExtension),
          {Press(IDOK)},
          Expected().Shows({Message(1044, Error)}).Runs({"winfile.exe message 1543 (before the product)"})},
+
+        {"links-double-clicked",
+         "The typical run; before installing the toolbar the user double-clicks both legal links",
+         XPWithToolbar(),
+         {DoubleClickBothLinks(Press(IDOK)), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
+             .Runs({"duzorizu32.exe /tbie (before the product)"})
+             .Installs()
+             .Opens({"GOTBTU", "GOTBPR"})
+             .Reports("3pa=ggle:1&bm=1")},
 
         {"offer-cancelled",
          "The typical machine; the user closes the toolbar offer with Esc",
