@@ -1,7 +1,7 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/registry_value.h"
-#include "setup/shell_functions.h"
-#include "setup/system_facts.h"
+#include "text/shell_functions.h"
+#include "text/system_facts.h"
 
 // Another module may call the export without setup's start-up code ever
 // having run. The system facts are constant-initialised, so they hold even

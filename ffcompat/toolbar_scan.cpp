@@ -1,7 +1,7 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/growable_text.h"
 #include "ffcompat/registry_value.h"
-#include "setup/shell_functions.h"
+#include "text/shell_functions.h"
 #include "text/text.h"
 
 #define PROFILE_SECTIONS 20

@@ -1,6 +1,6 @@
 #include "offers/choice_dialog.h"
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 
 INT_PTR HandleChoiceDialog(ChoiceDialog* state, HWND dialog, UINT message, WPARAM wParam)

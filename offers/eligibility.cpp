@@ -1,7 +1,7 @@
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "text/globals.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 
 static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";
@@ -14,12 +14,8 @@ static const char* ToolbarKey = "SOFTWARE\\Google\\Google Toolbar";
 
 static int ToolbarInstallerIsPresent()
 {
-    // Without a source folder the name would be looked for relative to the
-    // current folder, which is not where the partner files are.
-    if (SourceFolder[0] == '\0')
-        return 0;
     char path[520];
-    if (FormatBounded(path, sizeof path, "%s%s", SourceFolder, "gtb6ie.exe") != BOUNDED_OK)
+    if (!SourceFilePath(SourceFolder, "gtb6ie.exe", path, sizeof path))
         return 0;
     WIN32_FIND_DATAA found;
     return !FileIsMissing(path, &found);

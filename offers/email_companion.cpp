@@ -1,7 +1,7 @@
 #include "offers/offers.h"
 #include "offers/choice_dialog.h"
 #include "offers/partner_start.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "text/registry_text.h"
 #include "resources/resource.h"
@@ -125,7 +125,7 @@ int OfferEmailCompanion(int* companionAccepted)
         return OFFER_GO_ON;
     char installer[COMPANION_FOLDER_CHARS];
     WIN32_FIND_DATAA found;
-    if (!SourceFilePath(CompanionInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+    if (!SourceFilePath(SourceFolder, CompanionInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
         return OFFER_GO_ON;
 
     INT_PTR result = ShowChoiceDialog(IDD_EMAIL_COMPANION, CompanionDialogProcedure);

@@ -1,5 +1,5 @@
 #include "offers/eligibility.h"
-#include "setup/system_facts.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 #include "text/version_info.h"
 

@@ -1,5 +1,5 @@
 #include "offers/toolbar_offer.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 
 OfferPicture* OfferPictureList;
 

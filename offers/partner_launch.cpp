@@ -2,7 +2,7 @@
 #include "offers/partner_start.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 

@@ -1,7 +1,8 @@
 #include "offers/offers.h"
 #include "offers/choice_dialog.h"
 #include "offers/partner_start.h"
-#include "setup/globals.h"
+#include "setup/report.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
@@ -37,7 +38,7 @@ static HMODULE LoadPartnerDll(const char* path)
 int RegistryCleanerCompatible()
 {
     char path[PARTNER_PATH_CHARS];
-    if (!SourceFilePath(CompatibilityDll, path, sizeof path))
+    if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))
         return 0;
     HMODULE dll = LoadPartnerDll(path);
     if (dll == NULL)
@@ -56,6 +57,11 @@ int RegistryCleanerCompatible()
     return reason == REASON_VISTA_OR_LATER && IsVistaOrLater ? 1 : 0;
 }
 
+int RegistryCleanerInstalledNow()
+{
+    return RegistryCleanerCompatible() ? 0 : 1;
+}
+
 static INT_PTR CALLBACK CleanerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
@@ -69,7 +75,7 @@ int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
         return OFFER_GO_ON;
     char installer[PARTNER_PATH_CHARS];
     WIN32_FIND_DATAA found;
-    if (!SourceFilePath(CleanerInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+    if (!SourceFilePath(SourceFolder, CleanerInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
         return OFFER_GO_ON;
 
     *cleanerOffered = 1;

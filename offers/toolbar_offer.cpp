@@ -4,7 +4,7 @@
 #include "offers/eligibility.h"
 #include "offers/partner_launch.h"
 #include "ui/hyperlink.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 

@@ -1,5 +1,6 @@
 #include "setup/checks.h"
-#include "setup/globals.h"
+#include "setup/machine_probes.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 

@@ -1,4 +1,4 @@
-#include "setup/checks.h"
+#include "setup/file_version.h"
 #include "text/version_info.h"
 
 int ReadFileVersion(const char* path, FileVersion* version)

@@ -1,4 +1,4 @@
-#include "setup/checks.h"
+#include "setup/machine_probes.h"
 
 // Read, set-value and create-subkey access: what installing class
 // registrations takes.

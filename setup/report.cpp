@@ -1,9 +1,8 @@
 #include "setup/report.h"
-#include "setup/checks.h"
-#include "offers/offers.h"
+#include "setup/file_version.h"
 #include "text/text.h"
 #include "text/registry_text.h"
-#include "setup/shell_functions.h"
+#include "text/shell_functions.h"
 
 #define APP_PATHS_KEY_CHARS 512
 #define SETTING_CHARS 512
@@ -164,7 +163,7 @@ int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, cha
     if (run->toolbarOfferShown)
         AppendPartnerItem(partners, sizeof partners, run->isFirefox ? "gglf" : "ggle", run->toolbarInstalled);
     if (run->cleanerOffered)
-        AppendPartnerItem(partners, sizeof partners, "unbl", RegistryCleanerCompatible() ? 0 : 1);
+        AppendPartnerItem(partners, sizeof partners, "unbl", RegistryCleanerInstalledNow());
 
     ReportAddress address;
     address.text[0] = '\0';

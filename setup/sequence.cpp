@@ -1,6 +1,7 @@
 #include "setup/sequence.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "setup/checks.h"
+#include "setup/machine_probes.h"
 #include "setup/report.h"
 #include "offers/offers.h"
 #include "text/text.h"

@@ -1,26 +1,10 @@
 #include "setup/sequence.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
 #define PACKAGE_NAME_CHARS 63
 #define INSTALLER_COMMAND_CHARS 300
-
-// The folder of the running program, with its trailing separator. A module
-// path that does not fit leaves the folder empty and answers 0, so that no
-// package or partner file is ever looked for in a folder cut short.
-int FindSourceFolder()
-{
-    DWORD length = GetModuleFileNameA(NULL, SourceFolder, sizeof SourceFolder);
-    if (length == 0 || length >= sizeof SourceFolder) {
-        SourceFolder[0] = '\0';
-        return 0;
-    }
-    char* separator = FindLastSeparator(SourceFolder);
-    if (separator != NULL)
-        separator[1] = '\0';
-    return 1;
-}
 
 // Answers whether the installer could be started; its exit code is put
 // into *exitCode (a failure when it cannot be read).
@@ -69,7 +53,7 @@ void RunWindowsInstaller(RunRecord* run)
     // is told which file setup looked for instead.
     char packagePath[MAX_PATH];
     WIN32_FIND_DATAA found;
-    bool present = SourceFilePath(package, packagePath, sizeof packagePath) && !FileIsMissing(packagePath, &found);
+    bool present = SourceFilePath(SourceFolder, package, packagePath, sizeof packagePath) && !FileIsMissing(packagePath, &found);
 
     HCURSOR kept = SetCursor(BusyCursor);
     DWORD exitCode = ERROR_INSTALL_FAILURE;

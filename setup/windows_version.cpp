@@ -1,6 +1,7 @@
 #include "setup/checks.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "setup/machine_probes.h"
+#include "text/globals.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 #include "resources/resource.h"
 

@@ -1,5 +1,5 @@
 #include "text/text.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 
 #define LOADED_PIECE_CHARS 514
 #define MESSAGE_BUFFER_COUNT 3

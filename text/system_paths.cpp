@@ -1,5 +1,4 @@
 #include "text/text.h"
-#include "setup/globals.h"
 
 int SystemFilePath(const char* fileName, char* path, size_t pathSize)
 {
@@ -10,11 +9,11 @@ int SystemFilePath(const char* fileName, char* path, size_t pathSize)
     return FormatBounded(path, pathSize, "%s\\%s", folder, fileName) == BOUNDED_OK;
 }
 
-int SourceFilePath(const char* fileName, char* path, size_t pathSize)
+int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize)
 {
-    if (SourceFolder[0] == '\0')
+    if (folder[0] == '\0')
         return 0;  // never a name relative to the current folder
-    return FormatBounded(path, pathSize, "%s%s", SourceFolder, fileName) == BOUNDED_OK;
+    return FormatBounded(path, pathSize, "%s%s", folder, fileName) == BOUNDED_OK;
 }
 
 HMODULE LoadSystemLibrary(const char* fileName)

@@ -31,9 +31,11 @@ int ShowMessage(HWND owner, UINT id, UINT style, ...);
 int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found);
 void CenterWindowOnScreen(HWND window);
 
-// Full path of a file in the system folder, or of a file in SourceFolder.
-// Both return 1 when the whole path fitted into the buffer, else 0.
+// Full path of a file in the system folder, or of a file in a folder that
+// ends with its separator (setup's own is SourceFolder). Both return 1 when
+// the whole path fitted into the buffer, else 0; an empty folder gives 0,
+// never a name relative to the current folder.
 int SystemFilePath(const char* fileName, char* path, size_t pathSize);
-int SourceFilePath(const char* fileName, char* path, size_t pathSize);
+int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize);
 // Loads a system library by its full path, never from the search path.
 HMODULE LoadSystemLibrary(const char* fileName);

@@ -1,7 +1,7 @@
 // Measuring, drawing and opening a link.
 #include "ui/hyperlink.h"
-#include "setup/globals.h"
-#include "setup/shell_functions.h"
+#include "text/globals.h"
+#include "text/shell_functions.h"
 
 char* ReadControlText(const HyperlinkObject* link)
 {

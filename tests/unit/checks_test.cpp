@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 #include "setup/checks.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "setup/file_version.h"
+#include "setup/machine_probes.h"
+#include "text/globals.h"
+#include "text/system_facts.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"
 #include "ui_driver.h"

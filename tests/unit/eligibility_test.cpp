@@ -9,7 +9,7 @@
 #include <string>
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "system_facts_fake.h"

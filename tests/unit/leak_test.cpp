@@ -12,7 +12,7 @@
 #include "offers/offers.h"
 #include "offers/toolbar_offer.h"
 #include "setup/checks.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include "resource_counts.h"

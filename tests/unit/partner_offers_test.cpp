@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include "registry_sandbox.h"

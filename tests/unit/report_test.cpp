@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "setup/report.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"

@@ -9,7 +9,7 @@
 #include "offers/partner_launch.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include "setup_run.h"

@@ -1,5 +1,5 @@
-#include "setup/shell_functions.h"
-#include "setup/system_facts.h"
+#include "text/shell_functions.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 #include <shlobj.h>
 

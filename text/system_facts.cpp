@@ -1,5 +1,5 @@
-#include "setup/system_facts.h"
-#include "setup/shell_functions.h"
+#include "text/system_facts.h"
+#include "text/shell_functions.h"
 
 // The version record does not change while setup runs: the system is asked
 // once, for the longer record where it has one (Windows 95 and NT 4.0
