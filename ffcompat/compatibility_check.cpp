@@ -2,6 +2,7 @@
 #include "ffcompat/registry_value.h"
 #include "text/shell_functions.h"
 #include "text/system_facts.h"
+#include "text/owned.h"
 
 // Another module may call the export without setup's start-up code ever
 // having run. The system facts are constant-initialised, so they hold even
@@ -58,12 +59,11 @@ static double LeadingNumber(const char* text)
 
 static int ReadFirefoxVersionUnder(HKEY root, double* version)
 {
-    HKEY key;
-    if (RegOpenKeyExA(root, "Software\\Mozilla\\Mozilla Firefox", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    OwnedKey key;
+    if (RegOpenKeyExA(root, "Software\\Mozilla\\Mozilla Firefox", 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return 0;
     char text[FFTB_REGISTRY_TEXT_BYTES];
     int read = ReadValueBytes(key, "CurrentVersion", text);
-    RegCloseKey(key);
     if (read && version != NULL)
         *version = LeadingNumber(text);
     return read;

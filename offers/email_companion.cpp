@@ -4,6 +4,7 @@
 #include "text/globals.h"
 #include "text/text.h"
 #include "text/registry_text.h"
+#include "text/owned.h"
 #include "resources/resource.h"
 
 #define COMPANION_FOLDER_CHARS 520
@@ -74,18 +75,22 @@ static void KeepFolderOfCommand(char* command)
         *lastBackslash = '\0';
 }
 
+static void ReadInstallPath(char* folder)
+{
+    OwnedKey key;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, key.Receive()) == ERROR_SUCCESS &&
+        ReadValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
+        TrimRegistryString(folder);
+}
+
 static void ReadCompanionFolder(char* folder)
 {
     folder[0] = '\0';
-    HKEY key;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, &key) == ERROR_SUCCESS) {
-        if (ReadValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
-            TrimRegistryString(folder);
-        RegCloseKey(key);
-    }
+    ReadInstallPath(folder);
     if (folder[0] != '\0')
         return;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, &key) != ERROR_SUCCESS)
+    OwnedKey key;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, key.Receive()) != ERROR_SUCCESS)
         return;
     // An InstallLocation that is present decides, even when it is empty.
     if (ReadValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
@@ -95,7 +100,6 @@ static void ReadCompanionFolder(char* folder)
         KeepQuotedProgramOfCommand(folder);
         KeepFolderOfCommand(folder);
     }
-    RegCloseKey(key);
 }
 
 int EmailCompanionInstalled()
@@ -137,16 +141,14 @@ int OfferEmailCompanion(int* companionAccepted)
 void RunEmailCompanionInstaller()
 {
     HCURSOR kept = SetCursor(BusyCursor);
-    HANDLE process;
+    OwnedHandle process;
     if (!StartPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, &process)) {
         SetCursor(kept);
         MessageBoxA(NULL, LoadMessageText(IDS_COMPANION_NOT_STARTED), LoadMessageText(IDS_CAPTION),
                     MB_ICONWARNING | MB_OK);
         return;
     }
-    if (process != NULL) {
+    if (process.Holds())
         WaitForSingleObject(process, INFINITE);
-        CloseHandle(process);
-    }
     SetCursor(kept);
 }

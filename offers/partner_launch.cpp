@@ -12,7 +12,7 @@
 int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage)
 {
     HCURSOR kept = SetCursor(BusyCursor);
-    HANDLE process;
+    OwnedHandle process;
     if (!StartPartnerProgram(fileName, arguments, ElevationVerb(), SW_HIDE, &process)) {
         SetCursor(kept);
         const char* text = LoadMessageText(failureMessage);
@@ -21,11 +21,10 @@ int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failure
     }
     // Started, but with nothing to wait for: how it ended is unknown.
     DWORD exitCode = (DWORD)-1;
-    if (process != NULL) {
+    if (process.Holds()) {
         WaitForSingleObject(process, INFINITE);
         if (!GetExitCodeProcess(process, &exitCode))
             exitCode = (DWORD)-1;
-        CloseHandle(process);
     }
     SetCursor(kept);
     return (int)exitCode;

@@ -4,9 +4,8 @@
 #include "text/shell_functions.h"
 
 int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
-                        HANDLE* process)
+                        OwnedHandle* process)
 {
-    *process = NULL;
     char path[MAX_PATH];
     if (!SourceFilePath(SourceFolder, fileName, path, sizeof path))
         return 0;
@@ -20,7 +19,7 @@ int StartPartnerProgram(const char* fileName, const char* arguments, const char*
     launch.nShow = showCommand;
     if (!ShellStart(&launch))
         return 0;
-    *process = launch.hProcess;
+    *process->Receive() = launch.hProcess;
     return 1;
 }
 

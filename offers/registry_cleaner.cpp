@@ -40,19 +40,15 @@ int RegistryCleanerCompatible()
     char path[PARTNER_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))
         return 0;
-    HMODULE dll = LoadPartnerDll(path);
-    if (dll == NULL)
+    OwnedModule dll(LoadPartnerDll(path));
+    if (!dll.Holds())
         return 0;
     ProductCompatibilityCheckFunction check =
         (ProductCompatibilityCheckFunction)(void*)GetProcAddress(dll, "ProductCompatibilityCheck");
-    if (check == NULL) {
-        FreeLibrary(dll);
+    if (check == NULL)
         return 0;
-    }
     DWORD reason = 0;  // a DLL that leaves it alone gives no reason
-    BOOL compatible = check(&reason);
-    FreeLibrary(dll);
-    if (compatible)
+    if (check(&reason))
         return 1;
     return reason == REASON_VISTA_OR_LATER && IsVistaOrLater ? 1 : 0;
 }
@@ -105,21 +101,17 @@ static int WaitForCleanerEvent(HANDLE event, HANDLE launcher)
 int RunRegistryCleanerInstall()
 {
     HCURSOR kept = SetCursor(BusyCursor);
-    HANDLE event = CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent);
-    if (event == NULL) {
+    OwnedHandle event(CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent));
+    if (!event.Holds()) {
         SetCursor(kept);
         MessageBoxA(NULL, LoadMessageText(IDS_CLEANER_NOT_STARTED), LoadMessageText(IDS_CAPTION),
                     MB_ICONWARNING | MB_OK);
         return 0;
     }
-    HANDLE launcher;
+    OwnedHandle launcher;
     int signalled = 0;
-    if (StartPartnerProgram(PartnerLauncher, "/rb2", ElevationVerb(), SW_HIDE, &launcher)) {
+    if (StartPartnerProgram(PartnerLauncher, "/rb2", ElevationVerb(), SW_HIDE, &launcher))
         signalled = WaitForCleanerEvent(event, launcher);
-        if (launcher != NULL)
-            CloseHandle(launcher);
-    }
-    CloseHandle(event);
     SetCursor(kept);
     return signalled;
 }

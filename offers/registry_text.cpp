@@ -1,5 +1,6 @@
 #include "offers/eligibility.h"
 #include "text/text.h"
+#include "text/owned.h"
 #include <limits.h>
 
 static char RegistryText[REGISTRY_TEXT_CHARS];
@@ -12,13 +13,12 @@ static bool IsTextType(DWORD type)
 char* ReadRegistryText(HKEY root, const char* subKey, const char* valueName)
 {
     ZeroMemory(RegistryText, sizeof RegistryText);
-    HKEY key;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    OwnedKey key;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return RegistryText;
     DWORD type = REG_NONE;
     DWORD size = sizeof RegistryText;
     LONG status = RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)RegistryText, &size);
-    RegCloseKey(key);
     if (status != ERROR_SUCCESS || !IsTextType(type)) {
         RegistryText[0] = '\0';
         return RegistryText;

@@ -1,6 +1,7 @@
 #include "setup/sequence.h"
 #include "text/globals.h"
 #include "text/text.h"
+#include "text/owned.h"
 #include "resources/resource.h"
 
 #define PACKAGE_NAME_CHARS 63
@@ -21,11 +22,11 @@ static int StartAndWait(char* commandLine, DWORD* exitCode)
     PROCESS_INFORMATION process;
     if (!CreateProcessA(application, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
         return 0;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    if (!GetExitCodeProcess(process.hProcess, exitCode))
+    OwnedHandle installer(process.hProcess);
+    OwnedHandle thread(process.hThread);
+    WaitForSingleObject(installer, INFINITE);
+    if (!GetExitCodeProcess(installer, exitCode))
         *exitCode = ERROR_INSTALL_FAILURE;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return 1;
 }
 

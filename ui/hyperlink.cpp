@@ -1,5 +1,6 @@
 #include "ui/hyperlink.h"
 #include "text/text.h"
+#include "text/owned.h"
 
 // All dialogs that hold links are standard dialog boxes and share one window
 // procedure, so the first one read serves for every later dialog.
@@ -63,26 +64,29 @@ static void MakeUnderlineFont(HyperlinkObject* link)
         SendMessageA(link->control, WM_SETFONT, (WPARAM)link->underlineFont, FALSE);
 }
 
+// Reads the control's text and splits it; false when it cannot be read.
+static bool TakeLinkText(HyperlinkObject* link)
+{
+    OwnedBlock<char*> text(ReadControlText(link));
+    if (!text.Holds())
+        return false;
+    SplitLinkText(link, text);
+    return true;
+}
+
 void MakeHyperlink(HWND dialog, int controlId)
 {
-    HyperlinkObject* link = (HyperlinkObject*)AllocateZeroed(sizeof *link);
-    if (link == NULL)
+    OwnedBlock<HyperlinkObject*> made((HyperlinkObject*)AllocateZeroed(sizeof(HyperlinkObject)));
+    if (!made.Holds())
         return;
-    link->parent = dialog;
-    link->controlId = controlId;
-    link->control = GetDlgItem(dialog, controlId);
-    if (link->control == NULL) {
-        FreeHeap(link);
+    made->parent = dialog;
+    made->controlId = controlId;
+    made->control = GetDlgItem(dialog, controlId);
+    if (made->control == NULL || !TakeLinkText(made))
         return;
-    }
-    char* text = ReadControlText(link);
-    if (text == NULL) {
-        FreeHeap(link);
-        return;
-    }
-    SplitLinkText(link, text);
-    FreeHeap(text);
 
+    // From here the record belongs to the control, until it is destroyed.
+    HyperlinkObject* link = made.Detach();
     SetPropA(link->control, HYPERLINK_OBJECT_PROPERTY, (HANDLE)link);
     SetPropA(link->control, HYPERLINK_MARK_PROPERTY, (HANDLE)1);
     LONG style = GetWindowLongA(link->control, GWL_STYLE);

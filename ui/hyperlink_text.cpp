@@ -2,6 +2,7 @@
 #include "ui/hyperlink.h"
 #include "text/globals.h"
 #include "text/shell_functions.h"
+#include "text/owned.h"
 
 char* ReadControlText(const HyperlinkObject* link)
 {
@@ -24,10 +25,9 @@ void OpenHyperlink(const HyperlinkObject* link)
 
 // The font the link is drawn with: the underlined copy, or the control's own
 // when none could be made.
-static HGDIOBJ SelectLinkFont(const HyperlinkObject* link, HDC dc)
+static HFONT LinkFont(const HyperlinkObject* link)
 {
-    HFONT font = link->underlineFont != NULL ? link->underlineFont : link->originalFont;
-    return font != NULL ? SelectObject(dc, font) : NULL;
+    return link->underlineFont != NULL ? link->underlineFont : link->originalFont;
 }
 
 void FitHyperlinkToText(const HyperlinkObject* link)
@@ -36,17 +36,14 @@ void FitHyperlinkToText(const HyperlinkObject* link)
     GetWindowRect(link->control, &rect);
     MapWindowPoints(NULL, link->parent, (POINT*)&rect, 2);
 
-    char* text = ReadControlText(link);
+    OwnedBlock<char*> text(ReadControlText(link));
     SIZE extent = {0, 0};
-    HDC dc = GetDC(link->control);
-    HGDIOBJ previous = SelectLinkFont(link, dc);
-    const char* measured = text != NULL ? text : "";
-    GetTextExtentPoint32A(dc, measured, lstrlenA(measured), &extent);
-    if (previous != NULL)
-        SelectObject(dc, previous);
-    ReleaseDC(link->control, dc);
-    if (text != NULL)
-        (void)HeapFree(GetProcessHeap(), 0, text);  // nothing to do if it fails
+    {
+        WindowDc dc(link->control);
+        Selected font(dc, LinkFont(link));
+        const char* measured = text.Holds() ? (const char*)text : "";
+        GetTextExtentPoint32A(dc, measured, lstrlenA(measured), &extent);
+    }
 
     int width = rect.right - rect.left;
     int left = rect.left;
@@ -61,21 +58,18 @@ void FitHyperlinkToText(const HyperlinkObject* link)
 
 void DrawHyperlinkFocus(const HyperlinkObject* link)
 {
-    char* text = ReadControlText(link);
-    if (text == NULL)
+    OwnedBlock<char*> text(ReadControlText(link));
+    if (!text.Holds())
         return;
     RECT rect = {0, 0, 0, 0};
-    HDC dc = GetDC(link->control);
-    HGDIOBJ previous = SelectLinkFont(link, dc);
-    DrawTextA(dc, text, -1, &rect, DT_CALCRECT);
-    if (previous != NULL)
-        SelectObject(dc, previous);
-    ReleaseDC(link->control, dc);
-    (void)HeapFree(GetProcessHeap(), 0, text);  // nothing to do if it fails
+    {
+        WindowDc dc(link->control);
+        Selected font(dc, LinkFont(link));
+        DrawTextA(dc, text, -1, &rect, DT_CALCRECT);
+    }
 
     InflateRect(&rect, 1, 2);
     MapWindowPoints(link->control, link->parent, (POINT*)&rect, 2);
-    HDC dialogDc = GetDC(link->parent);
+    WindowDc dialogDc(link->parent);
     DrawFocusRect(dialogDc, &rect);
-    ReleaseDC(link->parent, dialogDc);
 }
