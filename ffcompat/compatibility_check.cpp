@@ -1,28 +1,14 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/registry_value.h"
-#include "text/shell_functions.h"
 #include "text/system_facts.h"
 #include "text/owned.h"
-
-// Another module may call the export without setup's start-up code ever
-// having run. The system facts are constant-initialised, so they hold even
-// then; should one still be null, the system is asked directly.
-static BOOL AskWindowsVersion(OSVERSIONINFOA* version)
-{
-    return QueryWindowsVersion != NULL ? QueryWindowsVersion(version) : GetVersionExA(version);
-}
-
-static BOOL AskUserIsAdmin()
-{
-    return QueryUserIsAdmin != NULL ? QueryUserIsAdmin() : ShellUserIsAdmin();
-}
 
 int IsSupportedWindowsVersion()
 {
     OSVERSIONINFOEXA version;
     ZeroMemory(&version, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;
-    if (!AskWindowsVersion((OSVERSIONINFOA*)&version) || version.dwMajorVersion < 5)
+    if (!QueryWindowsVersion((OSVERSIONINFOA*)&version) || version.dwMajorVersion < 5)
         return 0;
     if (version.dwMajorVersion > 5 || version.dwMinorVersion >= 1)
         return 1;
@@ -85,7 +71,7 @@ extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags)
     if (!IsSupportedWindowsVersion()) {
         found = FFTB_OLD_WINDOWS;
         result = FALSE;
-    } else if (!AskUserIsAdmin()) {
+    } else if (!QueryUserIsAdmin()) {
         found = FFTB_NOT_ADMIN;
         result = FALSE;
     }

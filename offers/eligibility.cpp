@@ -126,25 +126,9 @@ int IsIEDefaultBrowser(HKEY userRoot)
     return FindTextNoCase("iexplore", ReadRegistryText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "")) != NULL;
 }
 
-typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
-typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
-
 int IsWindows6OrLater()
 {
-    // Looked up at run time: systems before Windows 2000 lack both.
-    HMODULE kernel = KernelLibrary();
-    VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
-    ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
-    int answer = 0;
-    if (verify != NULL && condition != NULL) {
-        OSVERSIONINFOEXA wanted;
-        ZeroMemory(&wanted, sizeof wanted);
-        wanted.dwOSVersionInfoSize = sizeof wanted;
-        wanted.dwMajorVersion = 6;
-        ULONGLONG mask = condition(0, VER_MAJORVERSION, VER_GREATER_EQUAL);
-        answer = verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
-    }
-    return answer;
+    return QueryMajorVersionAtLeast(6) != FALSE;
 }
 
 // Writes the test value, reads it back and removes it again.

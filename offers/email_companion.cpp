@@ -1,5 +1,5 @@
 #include "offers/offers.h"
-#include "offers/choice_dialog.h"
+#include "offers/offer_dialog.h"
 #include "offers/partner_start.h"
 #include "text/globals.h"
 #include "text/text.h"
@@ -15,9 +15,10 @@ static const char CompanionUninstallKey[] =
 static const char CompanionMarker[] = "txofcsvc.dll";
 static const char CompanionInstaller[] = "TarvexEmailComp20.exe";
 
-static const int CompanionBoldList[] = {IDC_EMAIL_INSTALL, 0};
-static const int CompanionSelectionList[] = {IDC_EMAIL_INSTALL, 0};
-static ChoiceDialog CompanionDialog = {CompanionBoldList, CompanionSelectionList, IDC_EMAIL_INSTALL, {NULL, NULL}};
+// Dialog 800: the install button bold and selected. Each showing works on a
+// copy of its own.
+static const OfferDialog CompanionOffer = {
+    {IDC_EMAIL_INSTALL, 0}, {IDC_EMAIL_INSTALL, 0}, {0}, NULL, IDC_EMAIL_INSTALL, {NULL, NULL}};
 
 static bool IsBlank(char c)
 {
@@ -116,12 +117,6 @@ int EmailCompanionInstalled()
     return FileIsMissing(marker, &found) ? 0 : 1;
 }
 
-static INT_PTR CALLBACK CompanionDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    (void)lParam;
-    return HandleChoiceDialog(&CompanionDialog, dialog, message, wParam);
-}
-
 int OfferEmailCompanion(int* companionAccepted)
 {
     *companionAccepted = 0;
@@ -132,7 +127,8 @@ int OfferEmailCompanion(int* companionAccepted)
     if (!SourceFilePath(SourceFolder, CompanionInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
         return OFFER_GO_ON;
 
-    INT_PTR result = ShowChoiceDialog(IDD_EMAIL_COMPANION, CompanionDialogProcedure);
+    OfferDialog offer = CompanionOffer;
+    INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer);
     if (result == -1)
         return OFFER_GO_ON;  // a dialog the user never saw offers nothing
     return OfferChoiceOf(result, companionAccepted);

@@ -1,5 +1,5 @@
 #include "offers/offers.h"
-#include "offers/choice_dialog.h"
+#include "offers/offer_dialog.h"
 #include "offers/partner_start.h"
 #include "setup/report.h"
 #include "text/globals.h"
@@ -17,9 +17,14 @@ static const char CleanerInstaller[] = "RegistryBooster2Tvex.exe";
 static const char PartnerLauncher[] = "duzorizu32.exe";
 static const char CleanerRunningEvent[] = "Tarvex32_SETUP_RB2RUNNING";
 
-static const int CleanerBoldList[] = {IDC_CLEANER_QUESTION, IDC_CLEANER_INSTALL, 0};
-static const int CleanerSelectionList[] = {IDC_CLEANER_INSTALL, 0};
-static ChoiceDialog CleanerDialog = {CleanerBoldList, CleanerSelectionList, IDC_CLEANER_INSTALL, {NULL, NULL}};
+// Dialog 900: the question and the install button bold, the install button
+// selected. Each showing works on a copy of its own.
+static const OfferDialog CleanerOffer = {{IDC_CLEANER_QUESTION, IDC_CLEANER_INSTALL, 0},
+                                         {IDC_CLEANER_INSTALL, 0},
+                                         {0},
+                                         NULL,
+                                         IDC_CLEANER_INSTALL,
+                                         {NULL, NULL}};
 
 typedef BOOL(WINAPI* ProductCompatibilityCheckFunction)(DWORD* reason);
 
@@ -58,12 +63,6 @@ int RegistryCleanerInstalledNow()
     return RegistryCleanerCompatible() ? 0 : 1;
 }
 
-static INT_PTR CALLBACK CleanerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    (void)lParam;
-    return HandleChoiceDialog(&CleanerDialog, dialog, message, wParam);
-}
-
 int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
 {
     *cleanerAccepted = 0;
@@ -75,7 +74,8 @@ int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
         return OFFER_GO_ON;
 
     *cleanerOffered = 1;
-    INT_PTR result = ShowChoiceDialog(IDD_REGISTRY_CLEANER, CleanerDialogProcedure);
+    OfferDialog offer = CleanerOffer;
+    INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer);
     if (result == -1) {
         *cleanerOffered = 0;  // the user never saw it: no offer was made
         return OFFER_GO_ON;

@@ -44,7 +44,7 @@ int RunSetup(HINSTANCE instance)
 {
     RunRecord run;
     ZeroMemory(&run, sizeof run);
-    run.toolbarChoice = 1;
+    run.toolbarChoice = OFFER_GO_ON;
 
     InitialiseGlobals(instance);
 
@@ -80,7 +80,11 @@ int RunSetup(HINSTANCE instance)
     if (OfferEmailCompanion(&run.companionAccepted) == OFFER_CANCEL)
         return EndWithoutInstalling();
 
-    run.toolbarChoice = OfferBrowserToolbar(&run.toolbarOfferShown, &run.isFirefox, &run.toolbarInstalled);
+    ToolbarOfferOutcome toolbar = OfferBrowserToolbar();
+    run.toolbarChoice = toolbar.choice;
+    run.toolbarOfferShown = toolbar.shown;
+    run.isFirefox = toolbar.isFirefox;
+    run.toolbarInstalled = toolbar.installed;
     if (run.toolbarChoice == OFFER_CANCEL)
         return EndWithoutInstalling();
 

@@ -33,7 +33,7 @@ BOOL ShellStart(SHELLEXECUTEINFOA* launch)
     return execute != NULL && execute(launch);
 }
 
-BOOL WINAPI ShellUserIsAdmin(void)
+BOOL ShellUserIsAdmin()
 {
     IsUserAnAdminFunction isUserAnAdmin = (IsUserAnAdminFunction)(void*)ShellFunction("IsUserAnAdmin");
     return isUserAnAdmin != NULL && isUserAnAdmin();

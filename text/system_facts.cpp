@@ -1,13 +1,15 @@
 #include "text/system_facts.h"
 #include "text/shell_functions.h"
 
+SystemFactsReplacements ReplacedSystemFacts;
+
 // The version record does not change while setup runs: the system is asked
 // once, for the longer record where it has one (Windows 95 and NT 4.0
 // before Service Pack 6 know only the short one).
 static OSVERSIONINFOEXA KnownVersion;
 static int VersionAsked;  // 0 not yet, 1 known, -1 unreadable
 
-static BOOL WINAPI AskWindowsVersionOnce(LPOSVERSIONINFOA info)
+static BOOL AskWindowsVersionOnce(LPOSVERSIONINFOA info)
 {
     if (VersionAsked == 0) {
         KnownVersion.dwOSVersionInfoSize = sizeof KnownVersion;
@@ -29,10 +31,55 @@ static BOOL WINAPI AskWindowsVersionOnce(LPOSVERSIONINFOA info)
     return TRUE;
 }
 
-BOOL(WINAPI* QueryWindowsVersion)(LPOSVERSIONINFOA info) = AskWindowsVersionOnce;
-BOOL(WINAPI* QueryUserIsAdmin)(void) = ShellUserIsAdmin;
-void(WINAPI* QueryLocalTime)(LPSYSTEMTIME time) = GetLocalTime;
-FARPROC(WINAPI* QueryProcAddress)(HMODULE module, LPCSTR name) = GetProcAddress;
+BOOL QueryWindowsVersion(LPOSVERSIONINFOA info)
+{
+    if (ReplacedSystemFacts.windowsVersion != NULL)
+        return ReplacedSystemFacts.windowsVersion(info);
+    return AskWindowsVersionOnce(info);
+}
+
+typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
+typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
+
+BOOL QueryMajorVersionAtLeast(DWORD major)
+{
+    if (ReplacedSystemFacts.majorVersionAtLeast != NULL)
+        return ReplacedSystemFacts.majorVersionAtLeast(major);
+    // Looked up at run time: systems before Windows 2000 lack both.
+    HMODULE kernel = KernelLibrary();
+    VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
+    ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
+    if (verify == NULL || condition == NULL)
+        return FALSE;
+    OSVERSIONINFOEXA wanted;
+    ZeroMemory(&wanted, sizeof wanted);
+    wanted.dwOSVersionInfoSize = sizeof wanted;
+    wanted.dwMajorVersion = major;
+    ULONGLONG mask = condition(0, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    return verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
+}
+
+BOOL QueryUserIsAdmin()
+{
+    if (ReplacedSystemFacts.userIsAdmin != NULL)
+        return ReplacedSystemFacts.userIsAdmin();
+    return ShellUserIsAdmin();
+}
+
+void QueryLocalTime(LPSYSTEMTIME time)
+{
+    if (ReplacedSystemFacts.localTime != NULL)
+        ReplacedSystemFacts.localTime(time);
+    else
+        GetLocalTime(time);
+}
+
+FARPROC QueryProcAddress(HMODULE module, LPCSTR name)
+{
+    if (ReplacedSystemFacts.procAddress != NULL)
+        return ReplacedSystemFacts.procAddress(module, name);
+    return GetProcAddress(module, name);
+}
 
 static HMODULE Kernel;
 

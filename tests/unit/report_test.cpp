@@ -7,6 +7,7 @@
 #include "text/globals.h"
 #include "text/text.h"
 #include "registry_sandbox.h"
+#include "setup_globals.h"
 #include "setup_run.h"
 
 static const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tarvex32.exe";
@@ -39,9 +40,9 @@ protected:
         DeleteTree(HKEY_LOCAL_MACHINE, SettingsKey);
         RegisterRecordingBrowser();
         ZeroMemory(&run, sizeof run);
-        CopyBounded(SourceFolder, sizeof SourceFolder, "C:\\Partners\\");
+        globals.SetSourceFolder("C:\\Partners\\");
         CreateDirectoryA("C:\\Partners", NULL);
-        IsVistaOrLater = 0;
+        globals.SetVistaOrLater(0);
     }
 
     // The addresses the browser received, once `count` of them arrived (or
@@ -79,6 +80,7 @@ protected:
     }
 
     RunRecord run;
+    GlobalsScope globals;
 };
 
 TEST_F(CompletionReport, AFirstInstallationSendsTheProgramsStrings)

@@ -12,6 +12,7 @@
 #include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
+#include "setup_globals.h"
 #include "setup_run.h"
 
 static const std::string Web = TARVEX_WEB_SERVER;
@@ -64,8 +65,9 @@ protected:
         DeleteFileA("C:\\tarvex-fixtures.ini");
         CreateDirectoryA("C:\\Partners", NULL);
         ASSERT_TRUE(CopyFixture("duzorizu32.exe", "C:\\Partners\\duzorizu32.exe"));
-        CopyBounded(SourceFolder, sizeof SourceFolder, "C:\\Partners\\");
+        globals_.SetSourceFolder("C:\\Partners\\");
     }
+    GlobalsScope globals_;
 };
 
 struct DialogLook {
@@ -137,10 +139,9 @@ TEST_F(ToolbarOffer, DecliningStartsNothingAndClosingCancelsSetupEvenAfterAChoic
                  {"the close box at once", CloseBox(), OFFER_CANCEL}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        int shown = 0, firefox = 0, installed = 0;
         Autopilot pilot(0, {c.answer});
         pilot.Start();
-        int choice = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX, &shown, &firefox, &installed);
+        auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX);
         std::vector<SeenWindow> seen = pilot.Finish();
         EXPECT_EQ(c.choice, choice);
         EXPECT_EQ(1u, seen.size());  // the offer, and no message after it
@@ -153,14 +154,11 @@ TEST_F(ToolbarOffer, DecliningStartsNothingAndClosingCancelsSetupEvenAfterAChoic
 
 TEST_F(ToolbarOffer, ADialogThatCannotBeMadeIsNoOffer)
 {
-    HINSTANCE own = SetupInstance;
-    SetupInstance = GetModuleHandleA("kernel32.dll");  // holds no dialog 500
-    int shown = 0, firefox = 0, installed = 0;
+    globals_.SetInstance(GetModuleHandleA("kernel32.dll"));  // holds no dialog 500
     Autopilot pilot(0, {});
     pilot.Start();
-    int choice = MakeToolbarOffer(TOOLBAR_OFFER_IE, &shown, &firefox, &installed);
+    auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
-    SetupInstance = own;
     EXPECT_EQ(OFFER_GO_ON, choice);
     EXPECT_EQ(0, shown);
     EXPECT_EQ(0, firefox);
@@ -203,10 +201,9 @@ TEST_F(ToolbarOffer, EachLauncherExitCodeGivesItsMessageAndChoice)
         SCOPED_TRACE(std::string("exit code ") + c.exitCode + (c.browser == TOOLBAR_OFFER_IE ? " /tbie" : " /tbff"));
         DeleteFileA("C:\\tarvex-events.log");
         SetFixtureSetting("duzorizu32.exe", "ExitCode", c.exitCode);
-        int shown = 0, firefox = 0, installed = 0;
         Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
         pilot.Start();
-        int choice = MakeToolbarOffer(c.browser, &shown, &firefox, &installed);
+        auto [choice, shown, firefox, installed] = MakeToolbarOffer(c.browser);
         std::vector<SeenWindow> seen = pilot.Finish();
 
         EXPECT_EQ(c.choice, choice);
@@ -238,10 +235,9 @@ TEST_F(ToolbarOffer, AMissingLauncherIsReportedAndSetupGoesOn)
     CreateDirectoryA("C:\\Elsewhere", NULL);
     ASSERT_TRUE(CopyFixture("duzorizu32.exe", "C:\\Elsewhere\\duzorizu32.exe"));
     SetCurrentDirectoryA("C:\\Elsewhere");
-    int shown = 0, firefox = 0, installed = 0;
     Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
     pilot.Start();
-    int choice = MakeToolbarOffer(TOOLBAR_OFFER_IE, &shown, &firefox, &installed);
+    auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
     SetCurrentDirectoryA("C:\\");
     EXPECT_EQ(OFFER_GO_ON, choice);
