@@ -1,5 +1,5 @@
 #include "ffcompat/ffcompat.h"
-#include "ffcompat/registry_value.h"
+#include "text/registry_text.h"
 #include "text/system_facts.h"
 #include "text/owned.h"
 
@@ -49,7 +49,7 @@ static int ReadFirefoxVersionUnder(HKEY root, double* version)
     if (RegOpenKeyExA(root, "Software\\Mozilla\\Mozilla Firefox", 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return 0;
     char text[FFTB_REGISTRY_TEXT_BYTES];
-    int read = ReadValueBytes(key, "CurrentVersion", text);
+    int read = ReadAnyValueAsText(key, "CurrentVersion", text, sizeof text);
     if (read && version != NULL)
         *version = LeadingNumber(text);
     return read;

@@ -1,6 +1,6 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/growable_text.h"
-#include "ffcompat/registry_value.h"
+#include "text/registry_text.h"
 #include "text/shell_functions.h"
 #include "text/text.h"
 #include "text/owned.h"
@@ -15,7 +15,7 @@ static int ToolbarIdIsRegistered()
         ERROR_SUCCESS)
         return 0;
     char id[FFTB_REGISTRY_TEXT_BYTES];
-    return ReadValueBytes(key, "id", id) && id[0] != '\0';
+    return ReadAnyValueAsText(key, "id", id, sizeof id) && id[0] != '\0';
 }
 
 static bool EndsInBackslash(const char* path)

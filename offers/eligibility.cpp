@@ -3,6 +3,8 @@
 #include "text/globals.h"
 #include "text/system_facts.h"
 #include "text/text.h"
+#include "text/registry_text.h"
+#include "text/text_scan.h"
 #include "text/owned.h"
 
 static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";

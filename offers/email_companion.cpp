@@ -80,7 +80,7 @@ static void ReadInstallPath(char* folder)
 {
     OwnedKey key;
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, key.Receive()) == ERROR_SUCCESS &&
-        ReadValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
+        ReadWholeValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
         TrimRegistryString(folder);
 }
 
@@ -94,9 +94,9 @@ static void ReadCompanionFolder(char* folder)
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, key.Receive()) != ERROR_SUCCESS)
         return;
     // An InstallLocation that is present decides, even when it is empty.
-    if (ReadValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+    if (ReadWholeValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
-    } else if (ReadValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+    } else if (ReadWholeValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
         KeepQuotedProgramOfCommand(folder);
         KeepFolderOfCommand(folder);
@@ -140,8 +140,7 @@ void RunEmailCompanionInstaller()
     OwnedHandle process;
     if (!StartPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, &process)) {
         SetCursor(kept);
-        MessageBoxA(NULL, LoadMessageText(IDS_COMPANION_NOT_STARTED), LoadMessageText(IDS_CAPTION),
-                    MB_ICONWARNING | MB_OK);
+        ShowMessageText(NULL, IDS_COMPANION_NOT_STARTED, MB_ICONWARNING | MB_OK);
         return;
     }
     if (process.Holds())

@@ -1,6 +1,7 @@
 #include "offers/offers.h"
 #include "offers/offer_dialog.h"
 #include "offers/partner_start.h"
+#include "offers/partner_launch.h"
 #include "setup/report.h"
 #include "text/globals.h"
 #include "text/text.h"
@@ -14,7 +15,6 @@
 
 static const char CompatibilityDll[] = "RB2compatibilityCheck.dll";
 static const char CleanerInstaller[] = "RegistryBooster2Tvex.exe";
-static const char PartnerLauncher[] = "duzorizu32.exe";
 static const char CleanerRunningEvent[] = "Tarvex32_SETUP_RB2RUNNING";
 
 // Dialog 900: the question and the install button bold, the install button
@@ -104,13 +104,12 @@ int RunRegistryCleanerInstall()
     OwnedHandle event(CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent));
     if (!event.Holds()) {
         SetCursor(kept);
-        MessageBoxA(NULL, LoadMessageText(IDS_CLEANER_NOT_STARTED), LoadMessageText(IDS_CAPTION),
-                    MB_ICONWARNING | MB_OK);
+        ShowMessageText(NULL, IDS_CLEANER_NOT_STARTED, MB_ICONWARNING | MB_OK);
         return 0;
     }
     OwnedHandle launcher;
     int signalled = 0;
-    if (StartPartnerProgram(PartnerLauncher, "/rb2", ElevationVerb(), SW_HIDE, &launcher))
+    if (StartPartnerProgram(PARTNER_LAUNCHER, "/rb2", ElevationVerb(), SW_HIDE, &launcher))
         signalled = WaitForCleanerEvent(event, launcher);
     SetCursor(kept);
     return signalled;

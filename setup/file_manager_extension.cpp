@@ -45,6 +45,6 @@ int UnloadFileManagerExtension()
     (void)PostMessageA(fileManager, FILE_MANAGER_UNLOAD_REQUEST, 0, 0);  // the wait below tells
     if (WaitUntilFileFree(extension, EXTENSION_RELEASE_LIMIT_MS))
         return 1;
-    MessageBoxA(NULL, LoadMessageText(IDS_FILE_MANAGER_EXTENSION), SetupCaption, MB_ICONERROR);
+    ShowMessageText(NULL, IDS_FILE_MANAGER_EXTENSION, MB_ICONERROR);
     return 0;
 }

@@ -27,7 +27,7 @@ void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize)
     {
         OwnedKey key;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS ||
-            ReadValueText(key, NULL, program, sizeof program, NULL) != ERROR_SUCCESS)
+            ReadWholeValueText(key, NULL, program, sizeof program, NULL) != ERROR_SUCCESS)
             return;
     }
     if (path != NULL)
@@ -138,7 +138,7 @@ static const char* CompressionMark()
         return "1";
     char setting[SETTING_CHARS];
     DWORD type = REG_NONE;
-    if (ReadValueText(key, "DefaultCompressionMethod", setting, sizeof setting, &type) == ERROR_SUCCESS &&
+    if (ReadWholeValueText(key, "DefaultCompressionMethod", setting, sizeof setting, &type) == ERROR_SUCCESS &&
         type == REG_SZ && lstrcmpA(setting, "0") == 0)
         return "0";
     return "1";

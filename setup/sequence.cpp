@@ -69,9 +69,8 @@ int RunSetup(HINSTANCE instance)
         return 0;
 
     if (!FindSourceFolder()) {
-        char package[64];
-        if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, sizeof package) <= 0)
-            package[0] = '\0';
+        char package[PACKAGE_NAME_CHARS];
+        LoadPackageName(package);
         ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, "", package);
         return 0;
     }

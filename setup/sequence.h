@@ -23,3 +23,7 @@ int RunSetup(HINSTANCE instance);
 void PrepareBrowserAddOnEntries();
 LONG DeleteRegistryTree(HKEY root, const char* path);
 void RunWindowsInstaller(RunRecord* run);
+// The package's file name (string 1074) into a buffer of PACKAGE_NAME_CHARS;
+// empty when the string is missing.
+#define PACKAGE_NAME_CHARS 63
+void LoadPackageName(char* package);

@@ -4,7 +4,6 @@
 #include "text/owned.h"
 #include "resources/resource.h"
 
-#define PACKAGE_NAME_CHARS 63
 #define INSTALLER_COMMAND_CHARS 300
 
 // Answers whether the installer could be started; its exit code is put
@@ -38,11 +37,16 @@ static bool InstallerSucceeded(DWORD exitCode)
            exitCode == ERROR_SUCCESS_REBOOT_INITIATED;
 }
 
+void LoadPackageName(char* package)
+{
+    if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, PACKAGE_NAME_CHARS) <= 0)
+        package[0] = '\0';
+}
+
 void RunWindowsInstaller(RunRecord* run)
 {
     char package[PACKAGE_NAME_CHARS];
-    if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, sizeof package) <= 0)
-        package[0] = '\0';
+    LoadPackageName(package);
 
     // A command line cut short would name another file: it is not started.
     char commandLine[INSTALLER_COMMAND_CHARS];

@@ -42,6 +42,11 @@ const char* LoadMessageText(UINT id)
     }
 }
 
+int ShowMessageText(HWND owner, UINT id, UINT style)
+{
+    return MessageBoxA(owner, LoadMessageText(id), SetupCaption, style);
+}
+
 int ShowMessage(HWND owner, UINT id, UINT style, ...)
 {
     char format[MESSAGE_TEXT_CHARS];

@@ -26,7 +26,11 @@ void EnsureTrailingBackslash(char* path, size_t pathSize);
 
 #define MESSAGE_TEXT_CHARS 512
 const char* LoadMessageText(UINT id);
+// A string-table text used as a printf format, in a message box under the
+// setup caption; returns the button pressed.
 int ShowMessage(HWND owner, UINT id, UINT style, ...);
+// The same for a text shown as it stands, joined as LoadMessageText joins it.
+int ShowMessageText(HWND owner, UINT id, UINT style);
 
 int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found);
 void CenterWindowOnScreen(HWND window);

@@ -1,4 +1,5 @@
 #include "ui/hyperlink.h"
+#include "ui/hyperlink_internal.h"
 #include "text/text.h"
 #include "text/owned.h"
 

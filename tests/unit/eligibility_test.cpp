@@ -10,6 +10,8 @@
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
 #include "text/globals.h"
+#include "text/registry_text.h"
+#include "text/text_scan.h"
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "setup_globals.h"

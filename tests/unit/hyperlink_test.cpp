@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "ui/hyperlink.h"
+#include "ui/hyperlink_internal.h"
 #include "text/globals.h"
 #include "resources/resource.h"
 #include "setup_run.h"

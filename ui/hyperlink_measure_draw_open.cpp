@@ -1,5 +1,5 @@
 // Measuring, drawing and opening a link.
-#include "ui/hyperlink.h"
+#include "ui/hyperlink_internal.h"
 #include "text/globals.h"
 #include "text/shell_functions.h"
 #include "text/owned.h"
