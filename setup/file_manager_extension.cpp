@@ -7,6 +7,8 @@
 // The File Manager lets go of its extension libraries on this request.
 #define FILE_MANAGER_UNLOAD_REQUEST 1543
 #define EXTENSION_RELEASE_LIMIT_MS 2000
+// How long the wait sleeps between two tries, unless a message comes.
+#define FILE_RETRY_MS 30
 
 static const char* const FileManagerSettings = "winfile.ini";
 
@@ -24,8 +26,14 @@ int WaitUntilFileFree(const char* path, DWORD limitMs)
             (void)_lclose(file);  // it was only opened to see that it can be
             return 1;
         }
-        if (GetTickCount() - start > limitMs)
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed > limitMs)
             return 0;
+        // Asleep until the next try, or until a message comes for a window
+        // of this thread; the last try comes just after the limit.
+        DWORD untilLastTry = limitMs - elapsed + 1;
+        (void)MsgWaitForMultipleObjects(0, NULL, FALSE, untilLastTry < FILE_RETRY_MS ? untilLastTry : FILE_RETRY_MS,
+                                        QS_ALLINPUT);  // each way the loop tries again
     }
 }
 

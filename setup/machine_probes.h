@@ -10,5 +10,6 @@ void ClassifyWindows();
 // succeeded or there was nothing to judge by.
 int LacksRegistryWriteAccess();
 // 1 as soon as the file opens for exclusive use, 0 once the limit has
-// passed without that. The thread's messages are dispatched meanwhile.
+// passed without that. Between tries the thread sleeps, and dispatches the
+// messages that come for its windows.
 int WaitUntilFileFree(const char* path, DWORD limitMs);

@@ -133,6 +133,19 @@ void ReleaseHyperlink(HyperlinkObject* link)
     link->parent = NULL;
 }
 
+// While a link has the focus, the window (the link or its dialog) paints
+// itself into a paint context of ours, and the link's focus rectangle is
+// drawn into the same context.
+static LRESULT PaintWithFocus(const HyperlinkObject* link, HWND window, WNDPROC paint)
+{
+    PAINTSTRUCT painting;
+    HDC dc = BeginPaint(window, &painting);
+    LRESULT result = CallWindowProcA(paint, window, WM_PAINT, (WPARAM)dc, 0);
+    PaintHyperlinkFocus(link, window, dc);
+    EndPaint(window, &painting);
+    return result;
+}
+
 LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HyperlinkObject* link = (HyperlinkObject*)GetPropA(control, HYPERLINK_OBJECT_PROPERTY);
@@ -141,14 +154,6 @@ LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam,
         return DefWindowProcA(control, message, wParam, lParam);
 
     switch (message) {
-    case WM_DESTROY: {
-        LRESULT result = CallWindowProcA(previous, control, message, wParam, lParam);
-        if (link != NULL) {
-            ReleaseHyperlink(link);
-            FreeHeap(link);
-        }
-        return result;
-    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (link != NULL)
@@ -163,8 +168,17 @@ LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam,
         if (wParam == ' ' && link != NULL)
             OpenHyperlink(link);
         break;
+    case WM_PAINT:
+        if (link != NULL && wParam == 0 && GetFocus() == control)
+            return PaintWithFocus(link, control, previous);
+        break;
     }
-    return CallWindowProcA(previous, control, message, wParam, lParam);
+    LRESULT result = CallWindowProcA(previous, control, message, wParam, lParam);
+    if (link != NULL && message == WM_DESTROY) {
+        ReleaseHyperlink(link);
+        FreeHeap(link);
+    }
+    return result;
 }
 
 static HyperlinkObject* LinkOf(HWND window)
@@ -176,11 +190,13 @@ static HyperlinkObject* LinkOf(HWND window)
 
 LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_DESTROY:
+    if (message == WM_DESTROY) {
         SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)SavedDialogProc);
-        break;
-    case WM_COMMAND: {
+    } else if (message == WM_PAINT && wParam == 0) {
+        HyperlinkObject* focused = LinkOf(GetFocus());
+        if (focused != NULL && focused->parent == dialog)
+            return PaintWithFocus(focused, dialog, SavedDialogProc);
+    } else if (message == WM_COMMAND) {
         // STN_CLICKED and any other command carrying a link's id open it,
         // but for the double-click notification: its first click has
         // already sent STN_CLICKED.
@@ -188,14 +204,9 @@ LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, L
         bool doubleClick = HIWORD(wParam) == STN_DBLCLK && link != NULL && (HWND)lParam == link->control;
         if (link != NULL && !doubleClick)
             OpenHyperlink(link);
-        break;
     }
-    case WM_CTLCOLORSTATIC: {
-        LRESULT brush = CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
-        if (LinkOf((HWND)lParam) != NULL)
-            SetTextColor((HDC)wParam, HYPERLINK_TEXT_COLOUR);
-        return brush;
-    }
-    }
-    return CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
+    LRESULT result = CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
+    if (message == WM_CTLCOLORSTATIC && LinkOf((HWND)lParam) != NULL)
+        SetTextColor((HDC)wParam, HYPERLINK_TEXT_COLOUR);  // the brush chosen stays
+    return result;
 }

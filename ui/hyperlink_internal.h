@@ -26,7 +26,14 @@ char* SplitHyperlinkText(char* text);
 char* ReadControlText(const HyperlinkObject* link);  // heap text, or NULL; the caller frees it
 void OpenHyperlink(const HyperlinkObject* link);
 void FitHyperlinkToText(const HyperlinkObject* link);
+// Draws the focus rectangle where it is not shown and takes it away where it
+// is (it is drawn by inverting).
 void DrawHyperlinkFocus(const HyperlinkObject* link);
+// While the link has the focus: the part of its focus rectangle that lies
+// in what the window (the link or its dialog) paints, drawn into the paint
+// context. A repaint so keeps the rectangle, and inverting it again when the
+// focus goes takes it away.
+void PaintHyperlinkFocus(const HyperlinkObject* link, HWND window, HDC dc);
 void ReleaseHyperlink(HyperlinkObject* link);
 LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

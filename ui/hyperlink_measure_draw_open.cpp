@@ -56,20 +56,45 @@ void FitHyperlinkToText(const HyperlinkObject* link)
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void DrawHyperlinkFocus(const HyperlinkObject* link)
+// Where the focus rectangle goes, in the client coordinates of the window
+// given (the link or its dialog): around the text, 1 pixel wider on each
+// side and 2 taller above and below. False when the text cannot be read.
+static bool FocusPlace(const HyperlinkObject* link, HWND window, RECT* rect)
 {
     OwnedBlock<char*> text(ReadControlText(link));
     if (!text.Holds())
-        return;
-    RECT rect = {0, 0, 0, 0};
+        return false;
+    rect->left = rect->top = rect->right = rect->bottom = 0;
     {
         WindowDc dc(link->control);
         Selected font(dc, LinkFont(link));
-        DrawTextA(dc, text, -1, &rect, DT_CALCRECT);
+        DrawTextA(dc, text, -1, rect, DT_CALCRECT);
     }
+    InflateRect(rect, 1, 2);
+    MapWindowPoints(link->control, window, (POINT*)rect, 2);
+    return true;
+}
 
-    InflateRect(&rect, 1, 2);
-    MapWindowPoints(link->control, link->parent, (POINT*)&rect, 2);
+void DrawHyperlinkFocus(const HyperlinkObject* link)
+{
+    RECT rect;
+    if (!FocusPlace(link, link->parent, &rect))
+        return;
     WindowDc dialogDc(link->parent);
     DrawFocusRect(dialogDc, &rect);
+}
+
+void PaintHyperlinkFocus(const HyperlinkObject* link, HWND window, HDC dc)
+{
+    RECT rect;
+    if (!FocusPlace(link, window, &rect))
+        return;
+    if (window == link->parent) {
+        // The link's own painting draws the part that lies over it.
+        RECT control;
+        GetWindowRect(link->control, &control);
+        MapWindowPoints(NULL, window, (POINT*)&control, 2);
+        ExcludeClipRect(dc, control.left, control.top, control.right, control.bottom);
+    }
+    DrawFocusRect(dc, &rect);
 }

@@ -376,6 +376,42 @@ TEST_F(ToolbarOffer, ADoubleClickOnEachLinkOpensItsPageOnce)
     EXPECT_EQ(0u, events[1].find("browser.exe\t\"" + Gate + "GOTBPR\"\t")) << events[1];
 }
 
+// A link's focus rectangle is drawn by inverting: a repaint while the link
+// has the focus must keep it, or taking the focus away would invert it back
+// in as a stray rectangle.
+TEST_F(ToolbarOffer, ALinksFocusRectangleOutlastsARepaintAndGoesWithTheFocus)
+{
+    std::vector<uint32_t> plain, focused, repainted, left;
+    auto tabTo = [](HWND dialog, int id) {
+        PressKey(dialog, VK_TAB);
+        WaitUntil([&] { return GetDlgCtrlID(FocusedControl(dialog)) == id; });
+        Sleep(300);  // time for the screen to show it
+    };
+    Autopilot pilot(0, {Inspect(
+                            [&](HWND dialog) {
+                                RECT around = PlaceOf(dialog, IDC_TOOLBAR_TERMS);
+                                InflateRect(&around, 3, 3);
+                                MapWindowPoints(dialog, NULL, (POINT*)&around, 2);
+                                PaintNow(dialog);
+                                plain = ScreenPixels(around);
+                                tabTo(dialog, IDC_TOOLBAR_INSTALL);
+                                tabTo(dialog, IDC_TOOLBAR_TERMS);
+                                focused = ScreenPixels(around);
+                                PaintNow(dialog);
+                                repainted = ScreenPixels(around);
+                                tabTo(dialog, IDC_TOOLBAR_PRIVACY);
+                                left = ScreenPixels(around);
+                            },
+                            Key(VK_RETURN))});
+    pilot.Start();
+    ShowToolbarOffer(TOOLBAR_OFFER_IE);
+    pilot.Finish();
+
+    EXPECT_NE(plain, focused);
+    EXPECT_EQ(focused, repainted);
+    EXPECT_EQ(plain, left);
+}
+
 static std::vector<uint32_t> BitmapPixels(int id, int* width, int* height)
 {
     HBITMAP bitmap = LoadBitmapA(SetupInstance, MAKEINTRESOURCEA(id));
