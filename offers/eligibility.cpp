@@ -15,18 +15,9 @@ static const char* ToolbarKey = "SOFTWARE\\Google\\Google Toolbar";
 #define FIREFOX_REFUSING_FLAGS \
     (FFTB_TOOLBAR_INSTALLED | FFTB_NOT_ADMIN | FFTB_OLD_WINDOWS | FFTB_FIREFOX_BELOW_1_5 | FFTB_FIREFOX_BELOW_2_0)
 
-static int ToolbarInstallerIsPresent()
-{
-    char path[520];
-    if (!SourceFilePath(SourceFolder, "gtb6ie.exe", path, sizeof path))
-        return 0;
-    WIN32_FIND_DATAA found;
-    return !FileIsMissing(path, &found);
-}
-
 int DecideToolbarOffer()
 {
-    if (!ToolbarInstallerIsPresent())
+    if (!FoundInSourceFolder("gtb6ie.exe"))
         return NO_TOOLBAR_OFFER;
 
     OSVERSIONINFOA version;

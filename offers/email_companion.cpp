@@ -122,9 +122,7 @@ int OfferEmailCompanion(int* companionAccepted)
     *companionAccepted = 0;
     if (EmailCompanionInstalled())
         return OFFER_GO_ON;
-    char installer[COMPANION_FOLDER_CHARS];
-    WIN32_FIND_DATAA found;
-    if (!SourceFilePath(SourceFolder, CompanionInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+    if (!FoundInSourceFolder(CompanionInstaller))
         return OFFER_GO_ON;
 
     OfferDialog offer = CompanionOffer;

@@ -68,9 +68,7 @@ int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
     *cleanerAccepted = 0;
     if (!RegistryCleanerCompatible())
         return OFFER_GO_ON;
-    char installer[PARTNER_PATH_CHARS];
-    WIN32_FIND_DATAA found;
-    if (!SourceFilePath(SourceFolder, CleanerInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+    if (!FoundInSourceFolder(CleanerInstaller))
         return OFFER_GO_ON;
 
     *cleanerOffered = 1;

@@ -56,9 +56,7 @@ void RunWindowsInstaller(RunRecord* run)
 
     // Without its package the Windows Installer could only fail: the user
     // is told which file setup looked for instead.
-    char packagePath[MAX_PATH];
-    WIN32_FIND_DATAA found;
-    bool present = SourceFilePath(SourceFolder, package, packagePath, sizeof packagePath) && !FileIsMissing(packagePath, &found);
+    bool present = FoundInSourceFolder(package);
 
     HCURSOR kept = SetCursor(BusyCursor);
     DWORD exitCode = ERROR_INSTALL_FAILURE;

@@ -36,41 +36,23 @@ private:
     Handle handle_;
 };
 
-// How each kind is released, and the value that stands for none. Failures
-// of the release calls are ignored: nothing more can be done then.
-struct CloseKey {
-    static HKEY Empty() { return NULL; }
-    static void Free(HKEY key) { (void)RegCloseKey(key); }
-};
-struct CloseKernelHandle {
-    static HANDLE Empty() { return NULL; }
-    static void Free(HANDLE handle) { (void)CloseHandle(handle); }
-};
-// Files and searches are opened as INVALID_HANDLE_VALUE when they fail.
-struct CloseFile {
-    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
-    static void Free(HANDLE file) { (void)CloseHandle(file); }
-};
-struct CloseFileSearch {
-    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
-    static void Free(HANDLE search) { (void)FindClose(search); }
-};
-struct FreeModule {
-    static HMODULE Empty() { return NULL; }
-    static void Free(HMODULE module) { (void)FreeLibrary(module); }
-};
-struct DeleteGdiObject {
-    static HGDIOBJ Empty() { return NULL; }
-    static void Free(HGDIOBJ object) { (void)DeleteObject(object); }
-};
-struct DeleteMemoryDc {
-    static HDC Empty() { return NULL; }
-    static void Free(HDC dc) { (void)DeleteDC(dc); }
-};
-struct FreeHeapBlock {
+// How each kind is released (a failed release is ignored: nothing more can
+// be done then), and the value that stands for none: null, or for files and
+// searches INVALID_HANDLE_VALUE, which their functions give when they fail.
+struct NoneIsNull {
     static void* Empty() { return NULL; }
-    static void Free(void* block) { (void)HeapFree(GetProcessHeap(), 0, block); }
 };
+struct NoneIsInvalid {
+    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+};
+struct CloseKey : NoneIsNull { static void Free(HKEY key) { (void)RegCloseKey(key); } };
+struct CloseKernelHandle : NoneIsNull { static void Free(HANDLE handle) { (void)CloseHandle(handle); } };
+struct CloseFile : NoneIsInvalid { static void Free(HANDLE file) { (void)CloseHandle(file); } };
+struct CloseFileSearch : NoneIsInvalid { static void Free(HANDLE search) { (void)FindClose(search); } };
+struct FreeModule : NoneIsNull { static void Free(HMODULE module) { (void)FreeLibrary(module); } };
+struct DeleteGdiObject : NoneIsNull { static void Free(HGDIOBJ object) { (void)DeleteObject(object); } };
+struct DeleteMemoryDc : NoneIsNull { static void Free(HDC dc) { (void)DeleteDC(dc); } };
+struct FreeHeapBlock : NoneIsNull { static void Free(void* block) { (void)HeapFree(GetProcessHeap(), 0, block); } };
 
 typedef Owned<HKEY, CloseKey> OwnedKey;
 typedef Owned<HANDLE, CloseKernelHandle> OwnedHandle;

@@ -41,5 +41,7 @@ void CenterWindowOnScreen(HWND window);
 // never a name relative to the current folder.
 int SystemFilePath(const char* fileName, char* path, size_t pathSize);
 int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize);
+// 1 when the file lies in SourceFolder; 0 also when the path would not fit.
+int FoundInSourceFolder(const char* fileName);
 // Loads a system library by its full path, never from the search path.
 HMODULE LoadSystemLibrary(const char* fileName);

@@ -108,13 +108,6 @@ TEST_F(LinkControl, ACentredLinkKeepsItsCentre)
     EXPECT_EQ(before.bottom, after.bottom);
 }
 
-static size_t WaitForEvents(size_t count)
-{
-    for (int i = 0; i < 100 && RecordedEvents().size() < count; ++i)
-        Sleep(50);
-    return RecordedEvents().size();
-}
-
 TEST_F(LinkControl, ALinkWithoutATargetNeverCallsTheShell)
 {
     DeleteFileA("C:\\tarvex-events.log");

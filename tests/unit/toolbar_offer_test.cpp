@@ -19,13 +19,6 @@ static const std::string Web = TARVEX_WEB_SERVER;
 static const std::string Host = Web.substr(Web.find("://") + 3);
 static const std::string Gate = Web + "/txgate.cgi?lang=EN&url=" + Host + "/txredir.cgi&param=";
 
-static size_t WaitForEvents(size_t count)
-{
-    for (int i = 0; i < 100 && RecordedEvents().size() < count; ++i)
-        Sleep(50);
-    return RecordedEvents().size();
-}
-
 static bool WaitUntil(std::function<bool()> condition)
 {
     for (int i = 0; i < 100; ++i) {
