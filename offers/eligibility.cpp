@@ -121,7 +121,7 @@ int IsIEDefaultBrowser(HKEY userRoot)
 
 int IsWindows6OrLater()
 {
-    return QueryMajorVersionAtLeast(6) != FALSE;
+    return QueryMajorVersionAtLeast(6);
 }
 
 // Writes the test value, reads it back and removes it again.

@@ -126,7 +126,7 @@ int OfferEmailCompanion(int* companionAccepted)
         return OFFER_GO_ON;
 
     OfferDialog offer = CompanionOffer;
-    INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer);
+    INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer, true);
     if (result == -1)
         return OFFER_GO_ON;  // a dialog the user never saw offers nothing
     return OfferChoiceOf(result, companionAccepted);

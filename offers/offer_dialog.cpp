@@ -4,19 +4,15 @@
 #include "text/globals.h"
 #include "text/text.h"
 
-// The record of a dialog shown with 0 as its parameter, from just before it
-// opens until it has closed.
+// The record of the dialog being shown, from just before it opens until it
+// has closed, for the dialog that is shown with 0 as its parameter.
 static OfferDialog* OfferWithoutParameter;
 
-INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer)
-{
-    return DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(templateId), NULL, OfferDlgProc, (LPARAM)offer);
-}
-
-INT_PTR ShowOfferDialogWithoutParameter(int templateId, OfferDialog* offer)
+INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer, bool asParameter)
 {
     OfferWithoutParameter = offer;
-    INT_PTR result = DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(templateId), NULL, OfferDlgProc, 0);
+    INT_PTR result = DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(templateId), NULL, OfferDlgProc,
+                                     asParameter ? (LPARAM)offer : 0);
     OfferWithoutParameter = NULL;
     return result;
 }

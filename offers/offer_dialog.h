@@ -9,7 +9,6 @@
 // Esc or the close box cancels it. Lists of control ids end with 0.
 #pragma once
 #include <windows.h>
-#include "text/owned.h"
 
 struct OfferFonts {
     HFONT normal;  // the controls' own font, not owned
@@ -19,12 +18,13 @@ struct OfferFonts {
 // A static control whose painting is replaced by a bitmap whose black
 // pixels are transparent. A list of them ends with a record whose controlId
 // is 0. While the dialog is shown, the record hangs on its control as a
-// window property; the bitmaps go with the record.
+// window property; the bitmaps are loaded when the dialog opens and deleted
+// when the control is destroyed.
 struct OfferPicture {
     int controlId;
     WORD bitmapId;
-    OwnedGdiObject<HBITMAP> picture;
-    OwnedGdiObject<HBITMAP> mask;  // white where the picture is black
+    HBITMAP picture;
+    HBITMAP mask;  // white where the picture is black
     WNDPROC previousProc;
 };
 
@@ -42,12 +42,11 @@ struct OfferDialog {
     OfferFonts fonts;
 };
 
-// Shows the dialog modally, without owner, with the record as the dialog's
-// parameter. Returns the dialog's result, or -1 when it could not be made.
-INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer);
-// The same, with 0 as the dialog's parameter, as the toolbar offer is
-// shown; the procedure finds the record where this call leaves it.
-INT_PTR ShowOfferDialogWithoutParameter(int templateId, OfferDialog* offer);
+// Shows the dialog modally, without owner. The record is the dialog's
+// parameter, or, where the dialog's parameter is 0 (the toolbar offer), the
+// procedure finds it where this call leaves it. Returns the dialog's result,
+// or -1 when it could not be made.
+INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer, bool asParameter);
 INT_PTR CALLBACK OfferDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The offer choice a shown dialog's result gives (OFFER_CANCEL or

@@ -1,5 +1,6 @@
 #include "offers/offer_dialog.h"
 #include "text/globals.h"
+#include "text/owned.h"
 
 HBITMAP MakeTransparencyMask(HBITMAP bitmap)
 {
@@ -22,11 +23,11 @@ HBITMAP MakeTransparencyMask(HBITMAP bitmap)
 void ShowOfferPictures(HWND dialog, OfferPicture* pictures)
 {
     for (OfferPicture* record = pictures; record->controlId != 0; ++record) {
-        *record->picture.Receive() = LoadBitmapA(SetupInstance, MAKEINTRESOURCEA(record->bitmapId));
-        *record->mask.Receive() = MakeTransparencyMask(record->picture);
         HWND control = GetDlgItem(dialog, record->controlId);
         if (control == NULL)
             continue;
+        record->picture = LoadBitmapA(SetupInstance, MAKEINTRESOURCEA(record->bitmapId));
+        record->mask = MakeTransparencyMask(record->picture);
         SetPropA(control, OFFER_PICTURE_PROPERTY, (HANDLE)record);
         record->previousProc = (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)OfferPictureProc);
     }
@@ -59,13 +60,15 @@ LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_PAINT:
         // Without a picture the control keeps its own painting.
-        if (!record->picture.Holds() || !record->mask.Holds())
+        if (record->picture == NULL || record->mask == NULL)
             break;
         PaintPicture(control, record);
         return 0;
     case WM_DESTROY:
         SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)previous);
         RemovePropA(control, OFFER_PICTURE_PROPERTY);
+        DeleteObject(record->picture);  // neither is selected anywhere
+        DeleteObject(record->mask);
         break;
     }
     return CallWindowProcA(previous, control, message, wParam, lParam);

@@ -73,7 +73,7 @@ int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
 
     *cleanerOffered = 1;
     OfferDialog offer = CleanerOffer;
-    INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer);
+    INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer, true);
     if (result == -1) {
         *cleanerOffered = 0;  // the user never saw it: no offer was made
         return OFFER_GO_ON;

@@ -6,17 +6,24 @@
 #include "resources/resource.h"
 
 
+// Dialogs 500 and 503: the heading and the install button bold, the install
+// button selected, two links, and the picture of the browser's toolbar.
+static const OfferDialog ToolbarOffer = {{IDC_TOOLBAR_HEADING, IDC_TOOLBAR_INSTALL, 0},
+                                         {IDC_TOOLBAR_INSTALL, 0},
+                                         {IDC_TOOLBAR_TERMS, IDC_TOOLBAR_PRIVACY, 0},
+                                         NULL,
+                                         IDC_TOOLBAR_INSTALL,
+                                         {NULL, NULL}};
+
 INT_PTR ShowToolbarOffer(int browser)
 {
     bool firefox = browser == TOOLBAR_OFFER_FIREFOX;
-    OfferPicture pictures[] = {{IDC_TOOLBAR_PICTURE, (WORD)(firefox ? IDB_TOOLBAR_FIREFOX : IDB_TOOLBAR_IE), {}, {}, NULL}, {}};
-    OfferDialog offer = {{IDC_TOOLBAR_HEADING, IDC_TOOLBAR_INSTALL, 0},
-                         {IDC_TOOLBAR_INSTALL, 0},
-                         {IDC_TOOLBAR_TERMS, IDC_TOOLBAR_PRIVACY, 0},
-                         pictures,
-                         IDC_TOOLBAR_INSTALL,
-                         {NULL, NULL}};
-    return ShowOfferDialogWithoutParameter(firefox ? IDD_TOOLBAR_FIREFOX : IDD_TOOLBAR_IE, &offer);
+    OfferPicture pictures[2] = {{IDC_TOOLBAR_PICTURE, (WORD)(firefox ? IDB_TOOLBAR_FIREFOX : IDB_TOOLBAR_IE), NULL, NULL,
+                                 NULL}};
+    OfferDialog offer = ToolbarOffer;
+    offer.pictures = pictures;
+    // Shown with 0 as its parameter, as the toolbar offer always was.
+    return ShowOfferDialog(firefox ? IDD_TOOLBAR_FIREFOX : IDD_TOOLBAR_IE, &offer, false);
 }
 
 ToolbarOfferOutcome MakeToolbarOffer(int browser)

@@ -26,14 +26,11 @@ int WaitUntilFileFree(const char* path, DWORD limitMs)
             (void)_lclose(file);  // it was only opened to see that it can be
             return 1;
         }
-        DWORD elapsed = GetTickCount() - start;
-        if (elapsed > limitMs)
+        if (GetTickCount() - start > limitMs)
             return 0;
         // Asleep until the next try, or until a message comes for a window
-        // of this thread; the last try comes just after the limit.
-        DWORD untilLastTry = limitMs - elapsed + 1;
-        (void)MsgWaitForMultipleObjects(0, NULL, FALSE, untilLastTry < FILE_RETRY_MS ? untilLastTry : FILE_RETRY_MS,
-                                        QS_ALLINPUT);  // each way the loop tries again
+        // of this thread; either way the loop tries again.
+        (void)MsgWaitForMultipleObjects(0, NULL, FALSE, FILE_RETRY_MS, QS_ALLINPUT);
     }
 }
 

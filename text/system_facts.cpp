@@ -41,7 +41,7 @@ BOOL QueryWindowsVersion(LPOSVERSIONINFOA info)
 typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
 typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
 
-BOOL QueryMajorVersionAtLeast(DWORD major)
+int QueryMajorVersionAtLeast(DWORD major)
 {
     if (ReplacedSystemFacts.majorVersionAtLeast != NULL)
         return ReplacedSystemFacts.majorVersionAtLeast(major);
@@ -50,7 +50,7 @@ BOOL QueryMajorVersionAtLeast(DWORD major)
     VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
     ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
     if (verify == NULL || condition == NULL)
-        return FALSE;
+        return 0;
     OSVERSIONINFOEXA wanted;
     ZeroMemory(&wanted, sizeof wanted);
     wanted.dwOSVersionInfoSize = sizeof wanted;

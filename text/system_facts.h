@@ -8,9 +8,9 @@
 #include <windows.h>
 
 BOOL QueryWindowsVersion(LPOSVERSIONINFOA info);
-// VerifyVersionInfoA's answer for a major version at least this one; FALSE
+// 1 when VerifyVersionInfoA finds the major version at least this one; 0
 // on systems that lack the function (before Windows 2000).
-BOOL QueryMajorVersionAtLeast(DWORD major);
+int QueryMajorVersionAtLeast(DWORD major);
 BOOL QueryUserIsAdmin();
 void QueryLocalTime(LPSYSTEMTIME time);
 FARPROC QueryProcAddress(HMODULE module, LPCSTR name);
@@ -23,7 +23,7 @@ HMODULE KernelLibrary();
 // setup's export without setup's start-up code ever having run.
 struct SystemFactsReplacements {
     BOOL (*windowsVersion)(LPOSVERSIONINFOA info);
-    BOOL (*majorVersionAtLeast)(DWORD major);
+    int (*majorVersionAtLeast)(DWORD major);
     BOOL (*userIsAdmin)();
     void (*localTime)(LPSYSTEMTIME time);
     FARPROC (*procAddress)(HMODULE module, LPCSTR name);

@@ -14,8 +14,7 @@ static void* AllocateZeroed(size_t size)
 
 static void FreeHeap(void* block)
 {
-    if (block != NULL)
-        (void)HeapFree(GetProcessHeap(), 0, block);  // nothing to do if it fails
+    OwnedBlock<void*> freed(block);  // freed on the way out, where there is one
 }
 
 // Only the last "<" counts, and only with a ">" after it; what follows that

@@ -29,10 +29,10 @@ void FitHyperlinkToText(const HyperlinkObject* link);
 // Draws the focus rectangle where it is not shown and takes it away where it
 // is (it is drawn by inverting).
 void DrawHyperlinkFocus(const HyperlinkObject* link);
-// While the link has the focus: the part of its focus rectangle that lies
-// in what the window (the link or its dialog) paints, drawn into the paint
-// context. A repaint so keeps the rectangle, and inverting it again when the
-// focus goes takes it away.
+// The same into a context of the window given (the link or its dialog), as
+// they paint while the link has the focus: a repaint so keeps the
+// rectangle, and inverting it again when the focus goes takes it away. The
+// dialog paints before the link, which paints over the part that lies on it.
 void PaintHyperlinkFocus(const HyperlinkObject* link, HWND window, HDC dc);
 void ReleaseHyperlink(HyperlinkObject* link);
 LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);

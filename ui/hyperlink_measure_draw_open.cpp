@@ -75,26 +75,15 @@ static bool FocusPlace(const HyperlinkObject* link, HWND window, RECT* rect)
     return true;
 }
 
-void DrawHyperlinkFocus(const HyperlinkObject* link)
-{
-    RECT rect;
-    if (!FocusPlace(link, link->parent, &rect))
-        return;
-    WindowDc dialogDc(link->parent);
-    DrawFocusRect(dialogDc, &rect);
-}
-
 void PaintHyperlinkFocus(const HyperlinkObject* link, HWND window, HDC dc)
 {
     RECT rect;
-    if (!FocusPlace(link, window, &rect))
-        return;
-    if (window == link->parent) {
-        // The link's own painting draws the part that lies over it.
-        RECT control;
-        GetWindowRect(link->control, &control);
-        MapWindowPoints(NULL, window, (POINT*)&control, 2);
-        ExcludeClipRect(dc, control.left, control.top, control.right, control.bottom);
-    }
-    DrawFocusRect(dc, &rect);
+    if (FocusPlace(link, window, &rect))
+        DrawFocusRect(dc, &rect);
+}
+
+void DrawHyperlinkFocus(const HyperlinkObject* link)
+{
+    WindowDc dialogDc(link->parent);
+    PaintHyperlinkFocus(link, link->parent, dialogDc);
 }

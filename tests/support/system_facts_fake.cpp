@@ -21,7 +21,7 @@ static BOOL ReportVersion(LPOSVERSIONINFOA info)
 }
 
 // VerifyVersionInfoA compares the same record.
-static BOOL ReportMajorVersionAtLeast(DWORD major)
+static int ReportMajorVersionAtLeast(DWORD major)
 {
     return !VersionFails && FakeVersion.dwMajorVersion >= major;
 }
