@@ -22,7 +22,7 @@ INT_PTR ShowToolbarOffer(int browser)
                                  NULL}};
     OfferDialog offer = ToolbarOffer;
     offer.pictures = pictures;
-    // Shown with 0 as its parameter, as the toolbar offer always was.
+    // Dialogs 500 and 503 take 0 as their parameter; the record goes beside it.
     return ShowOfferDialog(firefox ? IDD_TOOLBAR_FIREFOX : IDD_TOOLBAR_IE, &offer, false);
 }
 
