@@ -23,21 +23,24 @@ all: deps build32 build64
 deps:
 	@scripts/deps.sh
 
-build32: deps
-	@echo "build: 32-bit SETUP.EXE (shipped), its test programs and fixtures"
-	@mkdir -p $(BUILD)
-	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-i686.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_TESTS=ON $(CMAKE_FLAGS) > $(BUILD)/cmake-win32.log
-	@cmake --build $(BUILD)/win32 -j $(JOBS) -- --no-print-directory
-	@mkdir -p dist/win32 && cp $(BUILD)/win32/SETUP.EXE dist/win32/SETUP.EXE
+# One recipe for both build trees, build/<tree> with cmake/mingw-<processor>.cmake,
+# each program copied to dist/<tree>. The x86_64 tree's tests read the 32-bit
+# tree's program too, so that one is built first.
+build32: TREE = win32
+build32: PROCESSOR = i686
+build32: WHAT = 32-bit SETUP.EXE (shipped)
+build64: TREE = win64
+build64: PROCESSOR = x86_64
+build64: WHAT = x86_64 SETUP.EXE
+build64: build32
 
-build64: deps build32
-	@echo "build: x86_64 SETUP.EXE, its test programs and fixtures"
+build32 build64: deps
+	@echo "build: $(WHAT), its test programs and fixtures"
 	@mkdir -p $(BUILD)
-	@cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_TESTS=ON $(CMAKE_FLAGS) > $(BUILD)/cmake-win64.log
-	@cmake --build $(BUILD)/win64 -j $(JOBS) -- --no-print-directory
-	@mkdir -p dist/win64 && cp $(BUILD)/win64/SETUP.EXE dist/win64/SETUP.EXE
+	@cmake -S . -B $(BUILD)/$(TREE) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-$(PROCESSOR).cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_TESTS=ON $(CMAKE_FLAGS) > $(BUILD)/cmake-$(TREE).log
+	@cmake --build $(BUILD)/$(TREE) -j $(JOBS) -- --no-print-directory
+	@mkdir -p dist/$(TREE) && cp $(BUILD)/$(TREE)/SETUP.EXE dist/$(TREE)/SETUP.EXE
 
 # One CTest run over both build trees: the tests of the 32-bit build are
 # named win32.*, those of the x86_64 build win64.*.

@@ -1,27 +1,14 @@
 #include "ffcompat/ffcompat.h"
-#include "ffcompat/registry_value.h"
-#include "setup/shell_functions.h"
-#include "setup/system_facts.h"
-
-// Another module may call the export without setup's start-up code ever
-// having run. The system facts are constant-initialised, so they hold even
-// then; should one still be null, the system is asked directly.
-static BOOL AskWindowsVersion(OSVERSIONINFOA* version)
-{
-    return QueryWindowsVersion != NULL ? QueryWindowsVersion(version) : GetVersionExA(version);
-}
-
-static BOOL AskUserIsAdmin()
-{
-    return QueryUserIsAdmin != NULL ? QueryUserIsAdmin() : ShellUserIsAdmin();
-}
+#include "text/registry_text.h"
+#include "text/system_facts.h"
+#include "text/owned.h"
 
 int IsSupportedWindowsVersion()
 {
     OSVERSIONINFOEXA version;
     ZeroMemory(&version, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;
-    if (!AskWindowsVersion((OSVERSIONINFOA*)&version) || version.dwMajorVersion < 5)
+    if (!QueryWindowsVersion((OSVERSIONINFOA*)&version) || version.dwMajorVersion < 5)
         return 0;
     if (version.dwMajorVersion > 5 || version.dwMinorVersion >= 1)
         return 1;
@@ -58,12 +45,11 @@ static double LeadingNumber(const char* text)
 
 static int ReadFirefoxVersionUnder(HKEY root, double* version)
 {
-    HKEY key;
-    if (RegOpenKeyExA(root, "Software\\Mozilla\\Mozilla Firefox", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    OwnedKey key;
+    if (RegOpenKeyExA(root, "Software\\Mozilla\\Mozilla Firefox", 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return 0;
     char text[FFTB_REGISTRY_TEXT_BYTES];
-    int read = ReadValueBytes(key, "CurrentVersion", text);
-    RegCloseKey(key);
+    int read = ReadAnyValueAsText(key, "CurrentVersion", text, sizeof text);
     if (read && version != NULL)
         *version = LeadingNumber(text);
     return read;
@@ -85,7 +71,7 @@ extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags)
     if (!IsSupportedWindowsVersion()) {
         found = FFTB_OLD_WINDOWS;
         result = FALSE;
-    } else if (!AskUserIsAdmin()) {
+    } else if (!QueryUserIsAdmin()) {
         found = FFTB_NOT_ADMIN;
         result = FALSE;
     }

@@ -26,6 +26,9 @@ int GetFirefoxVersion(double* version);
 // extensions.cache names the toolbar's extension id.
 int IsFirefoxToolbarInstalled();
 
+// The registry texts the check reads, with their NUL.
+#define FFTB_REGISTRY_TEXT_BYTES 256
+
 // The extension id as it stands in extensions.cache.
 #define FFTB_EXTENSION_ID "{3112ca9c-de6d-4884-a869-9855de68056c}"
 // Limits of the cache file that is read at all.

@@ -1,21 +1,21 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/growable_text.h"
-#include "ffcompat/registry_value.h"
-#include "setup/shell_functions.h"
+#include "text/registry_text.h"
+#include "text/shell_functions.h"
 #include "text/text.h"
+#include "text/owned.h"
 
 #define PROFILE_SECTIONS 20
 #define PROFILE_PATH_CHARS 260
 
 static int ToolbarIdIsRegistered()
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Google\\Toolbar for Firefox", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    OwnedKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Google\\Toolbar for Firefox", 0, KEY_READ, key.Receive()) !=
+        ERROR_SUCCESS)
         return 0;
     char id[FFTB_REGISTRY_TEXT_BYTES];
-    int registered = ReadValueBytes(key, "id", id) && id[0] != '\0';
-    RegCloseKey(key);
-    return registered;
+    return ReadAnyValueAsText(key, "id", id, sizeof id) && id[0] != '\0';
 }
 
 static bool EndsInBackslash(const char* path)
@@ -97,22 +97,18 @@ static bool ContainsText(const char* text, const char* wanted)
 // it as a text, so nothing after a NUL byte counts.
 static int CacheNamesToolbar(const char* cachePath)
 {
-    HANDLE file = CreateFileA(cachePath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file(
+        CreateFileA(cachePath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL));
+    if (!file.Holds())
         return 0;
-    int found = 0;
     DWORD size = GetFileSize(file, NULL);
-    if (size != 0 && size <= FFTB_CACHE_MAX_BYTES) {
-        char* contents = (char*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size + 1);
-        if (contents != NULL) {
-            DWORD read = 0;
-            if (ReadFile(file, contents, size, &read, NULL) && read != 0)
-                found = ContainsText(contents, FFTB_EXTENSION_ID);
-            HeapFree(GetProcessHeap(), 0, contents);
-        }
-    }
-    CloseHandle(file);
-    return found;
+    if (size == 0 || size > FFTB_CACHE_MAX_BYTES)
+        return 0;
+    OwnedBlock<char*> contents((char*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size + 1));
+    if (!contents.Holds())
+        return 0;
+    DWORD read = 0;
+    return ReadFile(file, contents, size, &read, NULL) && read != 0 && ContainsText(contents, FFTB_EXTENSION_ID);
 }
 
 static int DefaultProfileNamesToolbar()

@@ -1,8 +1,11 @@
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "text/globals.h"
+#include "text/system_facts.h"
 #include "text/text.h"
+#include "text/registry_text.h"
+#include "text/text_scan.h"
+#include "text/owned.h"
 
 static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";
 static const char* UserChoiceKey = "Software\\Microsoft\\Windows\\Shell\\Associations\\URLAssociations\\http\\UserChoice";
@@ -12,22 +15,9 @@ static const char* ToolbarKey = "SOFTWARE\\Google\\Google Toolbar";
 #define FIREFOX_REFUSING_FLAGS \
     (FFTB_TOOLBAR_INSTALLED | FFTB_NOT_ADMIN | FFTB_OLD_WINDOWS | FFTB_FIREFOX_BELOW_1_5 | FFTB_FIREFOX_BELOW_2_0)
 
-static int ToolbarInstallerIsPresent()
-{
-    // Without a source folder the name would be looked for relative to the
-    // current folder, which is not where the partner files are.
-    if (SourceFolder[0] == '\0')
-        return 0;
-    char path[520];
-    if (FormatBounded(path, sizeof path, "%s%s", SourceFolder, "gtb6ie.exe") != BOUNDED_OK)
-        return 0;
-    WIN32_FIND_DATAA found;
-    return !FileIsMissing(path, &found);
-}
-
 int DecideToolbarOffer()
 {
-    if (!ToolbarInstallerIsPresent())
+    if (!FoundInSourceFolder("gtb6ie.exe"))
         return NO_TOOLBAR_OFFER;
 
     OSVERSIONINFOA version;
@@ -113,77 +103,62 @@ int IETBCompatibilityCheck(HKEY userRoot, DWORD* reasons)
     return found == 0;
 }
 
+static bool KeyOpens(HKEY root, const char* path)
+{
+    OwnedKey key;
+    return RegOpenKeyExA(root, path, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+}
+
 int IsIEDefaultBrowser(HKEY userRoot)
 {
     if (userRoot == NULL)
         userRoot = HKEY_CURRENT_USER;
-    if (IsWindows6OrLater()) {
-        HKEY choice;
-        if (RegOpenKeyExA(userRoot, UserChoiceKey, 0, KEY_READ, &choice) == ERROR_SUCCESS) {
-            RegCloseKey(choice);
-            // The user's own choice rules, even when it names nothing.
-            return FindTextNoCase("IE.HTTP", ReadRegistryText(userRoot, UserChoiceKey, "Progid")) != NULL;
-        }
-    }
+    // The user's own choice rules, even when it names nothing.
+    if (IsWindows6OrLater() && KeyOpens(userRoot, UserChoiceKey))
+        return FindTextNoCase("IE.HTTP", ReadRegistryText(userRoot, UserChoiceKey, "Progid")) != NULL;
     return FindTextNoCase("iexplore", ReadRegistryText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "")) != NULL;
 }
 
-typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
-typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
-
 int IsWindows6OrLater()
 {
-    // Looked up at run time: systems before Windows 2000 lack both.
-    HMODULE kernel = KernelLibrary();
-    VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
-    ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
-    int answer = 0;
-    if (verify != NULL && condition != NULL) {
-        OSVERSIONINFOEXA wanted;
-        ZeroMemory(&wanted, sizeof wanted);
-        wanted.dwOSVersionInfoSize = sizeof wanted;
-        wanted.dwMajorVersion = 6;
-        ULONGLONG mask = condition(0, VER_MAJORVERSION, VER_GREATER_EQUAL);
-        answer = verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
-    }
-    return answer;
+    return QueryMajorVersionAtLeast(6);
 }
 
-static bool MachineKeyExists(const char* path)
+// Writes the test value, reads it back and removes it again.
+static int WriteAndReadBack(HKEY key)
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    static const char Probe[] = "test";
+    if (RegSetValueExA(key, "test", 0, REG_SZ, (const BYTE*)Probe, sizeof Probe) != ERROR_SUCCESS)
+        return 0;
+    char readBack[1024];
+    DWORD size = sizeof readBack - 1;
+    DWORD type = REG_NONE;
+    ZeroMemory(readBack, sizeof readBack);
+    int answer = RegQueryValueExA(key, "test", NULL, &type, (BYTE*)readBack, &size) == ERROR_SUCCESS &&
+                 lstrcmpA(readBack, Probe) == 0;
+    (void)RegDeleteValueA(key, "test");  // nothing more can be done if it stays
+    return answer;
 }
 
 int CanWriteToolbarKey()
 {
     // Creating the toolbar's key creates its parent too where that is
     // missing; both go again so the probe leaves no trace.
-    bool parentExisted = MachineKeyExists(ToolbarParentKey);
-    HKEY key;
-    DWORD disposition = 0;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, ToolbarKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                        NULL, &key, &disposition) != ERROR_SUCCESS)
-        return 0;
+    bool parentExisted = KeyOpens(HKEY_LOCAL_MACHINE, ToolbarParentKey);
     int answer = 0;
-    static const char Probe[] = "test";
-    if (RegSetValueExA(key, "test", 0, REG_SZ, (const BYTE*)Probe, sizeof Probe) == ERROR_SUCCESS) {
-        char readBack[1024];
-        DWORD size = sizeof readBack - 1;
-        DWORD type = REG_NONE;
-        ZeroMemory(readBack, sizeof readBack);
-        if (RegQueryValueExA(key, "test", NULL, &type, (BYTE*)readBack, &size) == ERROR_SUCCESS)
-            answer = lstrcmpA(readBack, Probe) == 0;
-        (void)RegDeleteValueA(key, "test");  // nothing more can be done if it stays
-    }
-    RegCloseKey(key);
+    DWORD disposition = 0;
+    {
+        OwnedKey key;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, ToolbarKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                            NULL, key.Receive(), &disposition) != ERROR_SUCCESS)
+            return 0;
+        answer = WriteAndReadBack(key);
+    }  // closed before it may be deleted
     if (disposition == REG_CREATED_NEW_KEY) {
-        (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarKey);  // as above
+        // Nothing more can be done if either stays.
+        (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarKey);
         if (!parentExisted)
-            (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarParentKey);  // as above
+            (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, ToolbarParentKey);
     }
     return answer;
 }

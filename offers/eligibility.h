@@ -45,19 +45,3 @@ int ClaimToolbarOffer();
 
 #define COMPANY_NAME_CHARS 260
 int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS]);
-
-// The text of a registry value (an empty name is the default value), in
-// one shared buffer that every call reuses; empty when there is none. The
-// text always ends within the buffer.
-#define REGISTRY_TEXT_CHARS 1024
-char* ReadRegistryText(HKEY root, const char* subKey, const char* valueName);
-
-// Where the needle first occurs in the text, case ignored by the system's
-// locale rules and double-byte characters stepped over whole; null when it
-// does not (also for texts longer than 1023 bytes or a null argument).
-const char* FindTextNoCase(const char* needle, const char* text);
-
-// The signed number at the start of text (leading blanks skipped, one "-"
-// accepted, saturated at the limits of int). Cuts the text at its first
-// "." and sets *rest to what follows, or to null when there is none.
-int ReadVersionPart(char* text, char** rest);

@@ -1,9 +1,10 @@
 #include "offers/offers.h"
-#include "offers/choice_dialog.h"
+#include "offers/offer_dialog.h"
 #include "offers/partner_start.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "text/registry_text.h"
+#include "text/owned.h"
 #include "resources/resource.h"
 
 #define COMPANION_FOLDER_CHARS 520
@@ -14,9 +15,10 @@ static const char CompanionUninstallKey[] =
 static const char CompanionMarker[] = "txofcsvc.dll";
 static const char CompanionInstaller[] = "TarvexEmailComp20.exe";
 
-static const int CompanionBoldList[] = {IDC_EMAIL_INSTALL, 0};
-static const int CompanionSelectionList[] = {IDC_EMAIL_INSTALL, 0};
-static ChoiceDialog CompanionDialog = {CompanionBoldList, CompanionSelectionList, IDC_EMAIL_INSTALL, {NULL, NULL}};
+// Dialog 800: the install button bold and selected. Each showing works on a
+// copy of its own.
+static const OfferDialog CompanionOffer = {
+    {IDC_EMAIL_INSTALL, 0}, {IDC_EMAIL_INSTALL, 0}, {0}, NULL, IDC_EMAIL_INSTALL, {NULL, NULL}};
 
 static bool IsBlank(char c)
 {
@@ -74,28 +76,31 @@ static void KeepFolderOfCommand(char* command)
         *lastBackslash = '\0';
 }
 
+static void ReadInstallPath(char* folder)
+{
+    OwnedKey key;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, key.Receive()) == ERROR_SUCCESS &&
+        ReadWholeValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
+        TrimRegistryString(folder);
+}
+
 static void ReadCompanionFolder(char* folder)
 {
     folder[0] = '\0';
-    HKEY key;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionKey, &key) == ERROR_SUCCESS) {
-        if (ReadValueText(key, "InstallPath", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS)
-            TrimRegistryString(folder);
-        RegCloseKey(key);
-    }
+    ReadInstallPath(folder);
     if (folder[0] != '\0')
         return;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, &key) != ERROR_SUCCESS)
+    OwnedKey key;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, key.Receive()) != ERROR_SUCCESS)
         return;
     // An InstallLocation that is present decides, even when it is empty.
-    if (ReadValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+    if (ReadWholeValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
-    } else if (ReadValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
+    } else if (ReadWholeValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
         KeepQuotedProgramOfCommand(folder);
         KeepFolderOfCommand(folder);
     }
-    RegCloseKey(key);
 }
 
 int EmailCompanionInstalled()
@@ -112,23 +117,16 @@ int EmailCompanionInstalled()
     return FileIsMissing(marker, &found) ? 0 : 1;
 }
 
-static INT_PTR CALLBACK CompanionDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    (void)lParam;
-    return HandleChoiceDialog(&CompanionDialog, dialog, message, wParam);
-}
-
 int OfferEmailCompanion(int* companionAccepted)
 {
     *companionAccepted = 0;
     if (EmailCompanionInstalled())
         return OFFER_GO_ON;
-    char installer[COMPANION_FOLDER_CHARS];
-    WIN32_FIND_DATAA found;
-    if (!SourceFilePath(CompanionInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+    if (!FoundInSourceFolder(CompanionInstaller))
         return OFFER_GO_ON;
 
-    INT_PTR result = ShowChoiceDialog(IDD_EMAIL_COMPANION, CompanionDialogProcedure);
+    OfferDialog offer = CompanionOffer;
+    INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer, true);
     if (result == -1)
         return OFFER_GO_ON;  // a dialog the user never saw offers nothing
     return OfferChoiceOf(result, companionAccepted);
@@ -137,16 +135,13 @@ int OfferEmailCompanion(int* companionAccepted)
 void RunEmailCompanionInstaller()
 {
     HCURSOR kept = SetCursor(BusyCursor);
-    HANDLE process;
+    OwnedHandle process;
     if (!StartPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, &process)) {
         SetCursor(kept);
-        MessageBoxA(NULL, LoadMessageText(IDS_COMPANION_NOT_STARTED), LoadMessageText(IDS_CAPTION),
-                    MB_ICONWARNING | MB_OK);
+        ShowMessageText(NULL, IDS_COMPANION_NOT_STARTED, MB_ICONWARNING | MB_OK);
         return;
     }
-    if (process != NULL) {
+    if (process.Holds())
         WaitForSingleObject(process, INFINITE);
-        CloseHandle(process);
-    }
     SetCursor(kept);
 }

@@ -1,4 +1,71 @@
 #include "offers/offer_dialog.h"
+#include "offers/offers.h"
+#include "ui/hyperlink.h"
+#include "text/globals.h"
+#include "text/text.h"
+
+// The record of the dialog being shown, from just before it opens until it
+// has closed, for the dialog that is shown with 0 as its parameter.
+static OfferDialog* OfferWithoutParameter;
+
+INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer, bool asParameter)
+{
+    OfferWithoutParameter = offer;
+    INT_PTR result = DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(templateId), NULL, OfferDlgProc,
+                                     asParameter ? (LPARAM)offer : 0);
+    OfferWithoutParameter = NULL;
+    return result;
+}
+
+static void InitialiseOffer(HWND dialog, OfferDialog* offer)
+{
+    SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)offer);
+    MakeListBold(dialog, offer->boldList, &offer->fonts);
+    SelectListedButtons(dialog, offer->selectionList);
+    if (offer->pictures != NULL)
+        ShowOfferPictures(dialog, offer->pictures);
+    for (const int* id = offer->linkList; *id != 0; ++id)
+        MakeHyperlink(dialog, *id);
+    CenterWindowOnScreen(dialog);
+    SetFocus(GetDlgItem(dialog, IDOK));
+}
+
+INT_PTR CALLBACK OfferDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        InitialiseOffer(dialog, lParam != 0 ? (OfferDialog*)lParam : OfferWithoutParameter);
+        return FALSE;  // the focus stays on Continue
+    }
+    OfferDialog* offer = (OfferDialog*)GetWindowLongPtrA(dialog, DWLP_USER);
+    if (offer == NULL)
+        return FALSE;  // not initialised yet
+    switch (message) {
+    case WM_COMMAND:
+        if (wParam == IDOK) {
+            bool install = IsDlgButtonChecked(dialog, offer->installButton) == BST_CHECKED;
+            EndDialog(dialog, install ? OFFER_RESULT_CONTINUE | OFFER_RESULT_INSTALL : OFFER_RESULT_CONTINUE);
+            return TRUE;
+        }
+        if (wParam == IDCANCEL) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        RestoreOfferFont(dialog, offer->boldList, &offer->fonts);
+        return FALSE;
+    }
+    return FALSE;
+}
+
+int OfferChoiceOf(INT_PTR result, int* accepted)
+{
+    if ((result & OFFER_RESULT_CONTINUE) == 0)
+        return OFFER_CANCEL;
+    if ((result & OFFER_RESULT_INSTALL) != 0)
+        *accepted = 1;
+    return OFFER_GO_ON;
+}
 
 void MakeListBold(HWND dialog, const int* boldList, OfferFonts* fonts)
 {

@@ -1,13 +1,57 @@
-// Pieces shared by the offer dialogs: the bold copy of the dialog font for
-// the controls of a bold list, and the radio buttons selected at start.
-// Lists of control ids end with 0.
+// The offer dialogs (500 and 503 for the toolbar, 800 for the e-mail
+// companion, 900 for the registry cleaner) share one dialog procedure over
+// one record per shown dialog: the controls shown bold, the radio buttons
+// selected at start, the links, the pictures and the radio button that
+// means "install". The caller keeps the record for as long as the dialog is
+// shown; the dialog keeps a pointer to it (DWLP_USER). Each dialog ends
+// with OFFER_RESULT_CONTINUE, with OFFER_RESULT_CONTINUE |
+// OFFER_RESULT_INSTALL when the install button is selected, or with 0 when
+// Esc or the close box cancels it. Lists of control ids end with 0.
 #pragma once
 #include <windows.h>
 
 struct OfferFonts {
     HFONT normal;  // the controls' own font, not owned
-    HFONT bold;    // made from it, owned until RestoreOfferFont
+    HFONT bold;    // made from it, owned from WM_INITDIALOG to WM_DESTROY
 };
+
+// A static control whose painting is replaced by a bitmap whose black
+// pixels are transparent. A list of them ends with a record whose controlId
+// is 0. While the dialog is shown, the record hangs on its control as a
+// window property; the bitmaps are loaded when the dialog opens and deleted
+// when the control is destroyed.
+struct OfferPicture {
+    int controlId;
+    WORD bitmapId;
+    HBITMAP picture;
+    HBITMAP mask;  // white where the picture is black
+    WNDPROC previousProc;
+};
+
+#define OFFER_PICTURE_PROPERTY "_OFFER_PICTURE_"
+
+// Two controls at most, and the 0 that ends the list.
+#define OFFER_LIST_IDS 3
+
+struct OfferDialog {
+    int boldList[OFFER_LIST_IDS];
+    int selectionList[OFFER_LIST_IDS];
+    int linkList[OFFER_LIST_IDS];
+    OfferPicture* pictures;  // NULL when the dialog has no pictures
+    int installButton;
+    OfferFonts fonts;
+};
+
+// Shows the dialog modally, without owner. The record is the dialog's
+// parameter, or, where the dialog's parameter is 0 (the toolbar offer), the
+// procedure finds it where this call leaves it. Returns the dialog's result,
+// or -1 when it could not be made.
+INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer, bool asParameter);
+INT_PTR CALLBACK OfferDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The offer choice a shown dialog's result gives (OFFER_CANCEL or
+// OFFER_GO_ON); *accepted becomes 1 when the user chose to install.
+int OfferChoiceOf(INT_PTR result, int* accepted);
 
 // Gives every control of the list a bold copy (weight 700) of the first
 // font one of them has. Nothing changes when none has a font.
@@ -16,3 +60,9 @@ void MakeListBold(HWND dialog, const int* boldList, OfferFonts* fonts);
 // forgets both.
 void RestoreOfferFont(HWND dialog, const int* boldList, OfferFonts* fonts);
 void SelectListedButtons(HWND dialog, const int* selectionList);
+
+// Loads each picture's bitmap and mask and subclasses its control.
+void ShowOfferPictures(HWND dialog, OfferPicture* pictures);
+LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+// A new monochrome bitmap of the same size, white where the bitmap is black.
+HBITMAP MakeTransparencyMask(HBITMAP bitmap);

@@ -1,7 +1,8 @@
 #include "offers/eligibility.h"
-#include "setup/system_facts.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 #include "text/version_info.h"
+#include "text/owned.h"
 
 #define VERSION_BLOCK_BYTES 8192
 #define HOLD_NAME_CHARS 260
@@ -56,12 +57,11 @@ static void RemoveExpiredHolds(HKEY holds, DWORD today)
 
 void PurgeExpiredOfferHolds()
 {
-    HKEY holds;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY, 0, KEY_ALL_ACCESS, &holds) != ERROR_SUCCESS)
+    OwnedKey holds;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY, 0, KEY_ALL_ACCESS, holds.Receive()) != ERROR_SUCCESS)
         return;
     RemoveMalformedHolds(holds);
     RemoveExpiredHolds(holds, Today());
-    RegCloseKey(holds);
 }
 
 static DWORD SixMonthsFromToday()
@@ -88,19 +88,16 @@ int ClaimToolbarOffer()
     char company[COMPANY_NAME_CHARS];
     if (!ReadCompanyName(program, company))
         return 1;
-    HKEY holds;
+    OwnedKey holds;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                        NULL, &holds, NULL) != ERROR_SUCCESS)
+                        NULL, holds.Receive(), NULL) != ERROR_SUCCESS)
         return 1;
-    int mayOffer = 0;
     // The purge has just run, so a hold still there lies in the future.
-    if (RegQueryValueExA(holds, company, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) {
-        DWORD until = SixMonthsFromToday();
-        (void)RegSetValueExA(holds, company, 0, REG_DWORD, (const BYTE*)&until, sizeof until);  // a failed write allows the offer too
-        mayOffer = 1;
-    }
-    RegCloseKey(holds);
-    return mayOffer;
+    if (RegQueryValueExA(holds, company, NULL, NULL, NULL, NULL) == ERROR_SUCCESS)
+        return 0;
+    DWORD until = SixMonthsFromToday();
+    (void)RegSetValueExA(holds, company, 0, REG_DWORD, (const BYTE*)&until, sizeof until);  // a failed write allows the offer too
+    return 1;
 }
 
 int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS])
@@ -108,8 +105,8 @@ int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS])
     DWORD size = VersionInfoSize(path);
     if (size == 0 || size > VERSION_BLOCK_BYTES)
         return 0;
-    void* block = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, VERSION_BLOCK_BYTES);
-    if (block == NULL)
+    OwnedBlock<void*> block(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, VERSION_BLOCK_BYTES));
+    if (!block.Holds())
         return 0;
     int found = 0;
     void* value = NULL;
@@ -129,6 +126,5 @@ int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS])
             found = 1;
         }
     }
-    HeapFree(GetProcessHeap(), 0, block);
     return found;
 }

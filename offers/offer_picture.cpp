@@ -1,7 +1,6 @@
-#include "offers/toolbar_offer.h"
-#include "setup/globals.h"
-
-OfferPicture* OfferPictureList;
+#include "offers/offer_dialog.h"
+#include "text/globals.h"
+#include "text/owned.h"
 
 HBITMAP MakeTransparencyMask(HBITMAP bitmap)
 {
@@ -11,43 +10,27 @@ HBITMAP MakeTransparencyMask(HBITMAP bitmap)
     HBITMAP mask = CreateBitmap(size.bmWidth, size.bmHeight, 1, 1, NULL);
     if (mask == NULL)
         return NULL;
-    HDC pictureDc = CreateCompatibleDC(NULL);
-    HDC maskDc = CreateCompatibleDC(NULL);
-    HGDIOBJ keptPicture = SelectObject(pictureDc, bitmap);
-    HGDIOBJ keptMask = SelectObject(maskDc, mask);
+    OwnedMemoryDc pictureDc(CreateCompatibleDC(NULL));
+    OwnedMemoryDc maskDc(CreateCompatibleDC(NULL));
+    Selected picture(pictureDc, bitmap);
+    Selected drawn(maskDc, mask);
     // Colour to monochrome: pixels of the background colour become white.
     SetBkColor(pictureDc, RGB(0, 0, 0));
     BitBlt(maskDc, 0, 0, size.bmWidth, size.bmHeight, pictureDc, 0, 0, SRCCOPY);
-    SelectObject(pictureDc, keptPicture);
-    SelectObject(maskDc, keptMask);
-    DeleteDC(pictureDc);
-    DeleteDC(maskDc);
     return mask;
 }
 
 void ShowOfferPictures(HWND dialog, OfferPicture* pictures)
 {
     for (OfferPicture* record = pictures; record->controlId != 0; ++record) {
-        if (record->picture == NULL) {
-            record->picture = LoadBitmapA(SetupInstance, MAKEINTRESOURCEA(record->bitmapId));
-            record->mask = MakeTransparencyMask(record->picture);
-        }
         HWND control = GetDlgItem(dialog, record->controlId);
-        if (control != NULL)
-            record->previousProc =
-                (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)OfferPictureProc);
+        if (control == NULL)
+            continue;
+        record->picture = LoadBitmapA(SetupInstance, MAKEINTRESOURCEA(record->bitmapId));
+        record->mask = MakeTransparencyMask(record->picture);
+        SetPropA(control, OFFER_PICTURE_PROPERTY, (HANDLE)record);
+        record->previousProc = (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)OfferPictureProc);
     }
-}
-
-static OfferPicture* FindPicture(HWND control)
-{
-    int id = GetWindowLongA(control, GWL_ID);
-    if (OfferPictureList == NULL)
-        return NULL;
-    for (int i = 0; i < 2 && OfferPictureList[i].controlId != 0; ++i)
-        if (OfferPictureList[i].controlId == id)
-            return &OfferPictureList[i];
-    return NULL;
 }
 
 // The mask clears the picture's place to black but keeps the background
@@ -56,21 +39,21 @@ static void PaintPicture(HWND control, const OfferPicture* record)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(control, &paint);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ kept = SelectObject(memory, record->mask);
-    BITMAP size;
-    GetObjectA(record->picture, sizeof size, &size);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCAND);
-    SelectObject(memory, record->picture);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCPAINT);
-    SelectObject(memory, kept);
-    DeleteDC(memory);
+    {
+        OwnedMemoryDc memory(CreateCompatibleDC(dc));
+        Selected layer(memory, record->mask);
+        BITMAP size;
+        GetObjectA(record->picture, sizeof size, &size);
+        BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCAND);
+        SelectObject(memory, record->picture);
+        BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCPAINT);
+    }
     EndPaint(control, &paint);
 }
 
 LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    OfferPicture* record = FindPicture(control);
+    OfferPicture* record = (OfferPicture*)GetPropA(control, OFFER_PICTURE_PROPERTY);
     if (record == NULL || record->previousProc == NULL)
         return DefWindowProcA(control, message, wParam, lParam);
     WNDPROC previous = record->previousProc;
@@ -83,6 +66,9 @@ LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_DESTROY:
         SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)previous);
+        RemovePropA(control, OFFER_PICTURE_PROPERTY);
+        DeleteObject(record->picture);  // neither is selected anywhere
+        DeleteObject(record->mask);
         break;
     }
     return CallWindowProcA(previous, control, message, wParam, lParam);

@@ -21,7 +21,16 @@ int EmailCompanionInstalled();
 // Drops leading and trailing blanks and then one pair of enclosing quotes.
 void TrimRegistryString(char* text);
 
-int OfferBrowserToolbar(int* offerShown, int* isFirefox, int* installed);
+// What the toolbar offer step did: its offer choice, whether a dialog was
+// shown and for Firefox or for Internet Explorer, and whether the partner
+// launcher reported the toolbar installed.
+struct ToolbarOfferOutcome {
+    int choice;
+    int shown;
+    int isFirefox;
+    int installed;
+};
+ToolbarOfferOutcome OfferBrowserToolbar();
 
 int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered);
 int RunRegistryCleanerInstall();

@@ -2,30 +2,27 @@
 #include "offers/partner_start.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
 #define LAUNCHER_ARGUMENT_CHARS 10
-#define LAUNCHER_ERROR_CHARS 1024
 
 int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage)
 {
     HCURSOR kept = SetCursor(BusyCursor);
-    HANDLE process;
+    OwnedHandle process;
     if (!StartPartnerProgram(fileName, arguments, ElevationVerb(), SW_HIDE, &process)) {
         SetCursor(kept);
-        const char* text = LoadMessageText(failureMessage);
-        MessageBoxA(NULL, text, LoadMessageText(IDS_CAPTION), MB_ICONWARNING | MB_OK);
+        ShowMessageText(NULL, failureMessage, MB_ICONWARNING | MB_OK);
         return -1;
     }
     // Started, but with nothing to wait for: how it ended is unknown.
     DWORD exitCode = (DWORD)-1;
-    if (process != NULL) {
+    if (process.Holds()) {
         WaitForSingleObject(process, INFINITE);
         if (!GetExitCodeProcess(process, &exitCode))
             exitCode = (DWORD)-1;
-        CloseHandle(process);
     }
     SetCursor(kept);
     return (int)exitCode;
@@ -53,12 +50,9 @@ int InstallToolbar(int browser, int* installed)
         break;
     case LAUNCHER_DESKTOP_SEARCH_BLOCKED:
         return OFFER_DESKTOP_SEARCH_BLOCKED;
-    default: {
-        char text[LAUNCHER_ERROR_CHARS];
-        (void)FormatBounded(text, sizeof text, LoadMessageText(IDS_LAUNCHER_ERROR), exitCode);  // fits
-        MessageBoxA(NULL, text, LoadMessageText(IDS_CAPTION), MB_ICONERROR);
+    default:
+        ShowMessage(NULL, IDS_LAUNCHER_ERROR, MB_ICONERROR, exitCode);
         break;
-    }
     }
     return OFFER_GO_ON;
 }

@@ -1,14 +1,13 @@
 #include "offers/partner_start.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
-#include "setup/shell_functions.h"
+#include "text/shell_functions.h"
 
 int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
-                        HANDLE* process)
+                        OwnedHandle* process)
 {
-    *process = NULL;
     char path[MAX_PATH];
-    if (!SourceFilePath(fileName, path, sizeof path))
+    if (!SourceFilePath(SourceFolder, fileName, path, sizeof path))
         return 0;
     SHELLEXECUTEINFOA launch;
     ZeroMemory(&launch, sizeof launch);
@@ -20,7 +19,7 @@ int StartPartnerProgram(const char* fileName, const char* arguments, const char*
     launch.nShow = showCommand;
     if (!ShellStart(&launch))
         return 0;
-    *process = launch.hProcess;
+    *process->Receive() = launch.hProcess;
     return 1;
 }
 

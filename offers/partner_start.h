@@ -4,13 +4,14 @@
 // is never started instead.
 #pragma once
 #include <windows.h>
+#include "text/owned.h"
 
 // Starts SourceFolder + fileName through the shell with the verb and show
 // command given, without the shell's own error dialogs. Returns 1 when the
-// shell started it; *process then holds its handle (or NULL when the shell
-// gave none) and must be closed by the caller.
+// shell started it; *process then owns its handle (or holds none when the
+// shell gave none).
 int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
-                        HANDLE* process);
+                        OwnedHandle* process);
 
 // The verb for programs that need administrator rights: "runas" from
 // Windows Vista on, "open" before.

@@ -1,7 +1,9 @@
 #include "offers/offers.h"
-#include "offers/choice_dialog.h"
+#include "offers/offer_dialog.h"
 #include "offers/partner_start.h"
-#include "setup/globals.h"
+#include "offers/partner_launch.h"
+#include "setup/report.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
@@ -13,12 +15,16 @@
 
 static const char CompatibilityDll[] = "RB2compatibilityCheck.dll";
 static const char CleanerInstaller[] = "RegistryBooster2Tvex.exe";
-static const char PartnerLauncher[] = "duzorizu32.exe";
 static const char CleanerRunningEvent[] = "Tarvex32_SETUP_RB2RUNNING";
 
-static const int CleanerBoldList[] = {IDC_CLEANER_QUESTION, IDC_CLEANER_INSTALL, 0};
-static const int CleanerSelectionList[] = {IDC_CLEANER_INSTALL, 0};
-static ChoiceDialog CleanerDialog = {CleanerBoldList, CleanerSelectionList, IDC_CLEANER_INSTALL, {NULL, NULL}};
+// Dialog 900: the question and the install button bold, the install button
+// selected. Each showing works on a copy of its own.
+static const OfferDialog CleanerOffer = {{IDC_CLEANER_QUESTION, IDC_CLEANER_INSTALL, 0},
+                                         {IDC_CLEANER_INSTALL, 0},
+                                         {0},
+                                         NULL,
+                                         IDC_CLEANER_INSTALL,
+                                         {NULL, NULL}};
 
 typedef BOOL(WINAPI* ProductCompatibilityCheckFunction)(DWORD* reason);
 
@@ -37,29 +43,24 @@ static HMODULE LoadPartnerDll(const char* path)
 int RegistryCleanerCompatible()
 {
     char path[PARTNER_PATH_CHARS];
-    if (!SourceFilePath(CompatibilityDll, path, sizeof path))
+    if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))
         return 0;
-    HMODULE dll = LoadPartnerDll(path);
-    if (dll == NULL)
+    OwnedModule dll(LoadPartnerDll(path));
+    if (!dll.Holds())
         return 0;
     ProductCompatibilityCheckFunction check =
         (ProductCompatibilityCheckFunction)(void*)GetProcAddress(dll, "ProductCompatibilityCheck");
-    if (check == NULL) {
-        FreeLibrary(dll);
+    if (check == NULL)
         return 0;
-    }
     DWORD reason = 0;  // a DLL that leaves it alone gives no reason
-    BOOL compatible = check(&reason);
-    FreeLibrary(dll);
-    if (compatible)
+    if (check(&reason))
         return 1;
     return reason == REASON_VISTA_OR_LATER && IsVistaOrLater ? 1 : 0;
 }
 
-static INT_PTR CALLBACK CleanerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+int RegistryCleanerInstalledNow()
 {
-    (void)lParam;
-    return HandleChoiceDialog(&CleanerDialog, dialog, message, wParam);
+    return RegistryCleanerCompatible() ? 0 : 1;
 }
 
 int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
@@ -67,13 +68,12 @@ int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
     *cleanerAccepted = 0;
     if (!RegistryCleanerCompatible())
         return OFFER_GO_ON;
-    char installer[PARTNER_PATH_CHARS];
-    WIN32_FIND_DATAA found;
-    if (!SourceFilePath(CleanerInstaller, installer, sizeof installer) || FileIsMissing(installer, &found))
+    if (!FoundInSourceFolder(CleanerInstaller))
         return OFFER_GO_ON;
 
     *cleanerOffered = 1;
-    INT_PTR result = ShowChoiceDialog(IDD_REGISTRY_CLEANER, CleanerDialogProcedure);
+    OfferDialog offer = CleanerOffer;
+    INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer, true);
     if (result == -1) {
         *cleanerOffered = 0;  // the user never saw it: no offer was made
         return OFFER_GO_ON;
@@ -99,21 +99,16 @@ static int WaitForCleanerEvent(HANDLE event, HANDLE launcher)
 int RunRegistryCleanerInstall()
 {
     HCURSOR kept = SetCursor(BusyCursor);
-    HANDLE event = CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent);
-    if (event == NULL) {
+    OwnedHandle event(CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent));
+    if (!event.Holds()) {
         SetCursor(kept);
-        MessageBoxA(NULL, LoadMessageText(IDS_CLEANER_NOT_STARTED), LoadMessageText(IDS_CAPTION),
-                    MB_ICONWARNING | MB_OK);
+        ShowMessageText(NULL, IDS_CLEANER_NOT_STARTED, MB_ICONWARNING | MB_OK);
         return 0;
     }
-    HANDLE launcher;
+    OwnedHandle launcher;
     int signalled = 0;
-    if (StartPartnerProgram(PartnerLauncher, "/rb2", ElevationVerb(), SW_HIDE, &launcher)) {
+    if (StartPartnerProgram(PARTNER_LAUNCHER, "/rb2", ElevationVerb(), SW_HIDE, &launcher))
         signalled = WaitForCleanerEvent(event, launcher);
-        if (launcher != NULL)
-            CloseHandle(launcher);
-    }
-    CloseHandle(event);
     SetCursor(kept);
     return signalled;
 }

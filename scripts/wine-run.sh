@@ -23,14 +23,25 @@ done
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINESERVER
 if [ -n "${TARVEX_USE_DISPLAY:-}" ]; then
     "$WINE" "$@"
+    status=$?
 else
-    # Start the search for a free display number at a different place for
-    # each run, so runs starting together do not race for the same one.
+    # The X server picks a free display number itself and names it once it
+    # is ready (-displayfd), so runs starting together never race for one.
+    display=$(mktemp "${TMPDIR:-/tmp}/tarvex-display.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [ -s "$display" ] && break
+        sleep 0.1
+    done
+    DISPLAY=:$(cat "$display") "$WINE" "$@"
+    status=$?
     # Wine's processes end before their display does.
-    xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" \
-        sh -c '"$0" "$@"; status=$?; "$WINESERVER" -k; exit $status' "$WINE" "$@"
+    "$WINESERVER" -k 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    rm -f "$display"
 fi
-status=$?
 "$WINESERVER" -k 2>/dev/null
 "$WINESERVER" -w 2>/dev/null
 if [ -n "${TARVEX_KEEP_PREFIX:-}" ]; then

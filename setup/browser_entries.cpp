@@ -1,7 +1,11 @@
 #include "setup/sequence.h"
 #include "text/text.h"
+#include "text/owned.h"
 
 #define REGISTRY_PATH_CHARS 512
+// The compatibility flag that keeps Internet Explorer from loading a
+// component as an ActiveX control (its "kill bit").
+#define NOT_AN_ACTIVEX_CONTROL 0x00000400
 
 static const char* const AddOnClassIds[] = {
     "{A09AE68F-B14D-43ED-B713-BA413F034904}",
@@ -10,8 +14,8 @@ static const char* const AddOnClassIds[] = {
 
 LONG DeleteRegistryTree(HKEY root, const char* path)
 {
-    HKEY key;
-    LONG status = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &key);
+    OwnedKey key;
+    LONG status = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, key.Receive());
     if (status != ERROR_SUCCESS)
         return status;
     for (;;) {
@@ -25,14 +29,11 @@ LONG DeleteRegistryTree(HKEY root, const char* path)
         (void)AppendBounded(subPath, sizeof subPath, "\\");
         (void)AppendBounded(subPath, sizeof subPath, name);
         status = DeleteRegistryTree(root, subPath);
-        if (status != ERROR_SUCCESS) {
-            RegCloseKey(key);
+        if (status != ERROR_SUCCESS)
             return status;
-        }
     }
     if (status == ERROR_NO_MORE_ITEMS)
         status = RegDeleteKeyA(root, path);
-    RegCloseKey(key);
     return status;
 }
 
@@ -47,18 +48,16 @@ void PrepareBrowserAddOnEntries()
         (void)DeleteRegistryTree(HKEY_CLASSES_ROOT, path);  // absent is fine
     }
 
-    HKEY compatibility;
+    OwnedKey compatibility;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility",
-                      0, KEY_ALL_ACCESS, &compatibility) != ERROR_SUCCESS)
+                      0, KEY_ALL_ACCESS, compatibility.Receive()) != ERROR_SUCCESS)
         return;
     for (const char* classId : AddOnClassIds) {
-        HKEY entry;
+        OwnedKey entry;
         if (RegCreateKeyExA(compatibility, classId, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
-                            &entry, NULL) != ERROR_SUCCESS)
+                            entry.Receive(), NULL) != ERROR_SUCCESS)
             continue;
-        DWORD flags = 0x400;
+        DWORD flags = NOT_AN_ACTIVEX_CONTROL;
         (void)RegSetValueExA(entry, "Compatibility Flags", 0, REG_DWORD, (const BYTE*)&flags, sizeof flags);
-        RegCloseKey(entry);
     }
-    RegCloseKey(compatibility);
 }

@@ -1,11 +1,14 @@
 #include "setup/checks.h"
-#include "setup/globals.h"
+#include "setup/machine_probes.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
 // The File Manager lets go of its extension libraries on this request.
 #define FILE_MANAGER_UNLOAD_REQUEST 1543
 #define EXTENSION_RELEASE_LIMIT_MS 2000
+// How long the wait sleeps between two tries, unless a message comes.
+#define FILE_RETRY_MS 30
 
 static const char* const FileManagerSettings = "winfile.ini";
 
@@ -25,6 +28,9 @@ int WaitUntilFileFree(const char* path, DWORD limitMs)
         }
         if (GetTickCount() - start > limitMs)
             return 0;
+        // Asleep until the next try, or until a message comes for a window
+        // of this thread; either way the loop tries again.
+        (void)MsgWaitForMultipleObjects(0, NULL, FALSE, FILE_RETRY_MS, QS_ALLINPUT);
     }
 }
 
@@ -44,6 +50,6 @@ int UnloadFileManagerExtension()
     (void)PostMessageA(fileManager, FILE_MANAGER_UNLOAD_REQUEST, 0, 0);  // the wait below tells
     if (WaitUntilFileFree(extension, EXTENSION_RELEASE_LIMIT_MS))
         return 1;
-    MessageBoxA(NULL, LoadMessageText(IDS_FILE_MANAGER_EXTENSION), SetupCaption, MB_ICONERROR);
+    ShowMessageText(NULL, IDS_FILE_MANAGER_EXTENSION, MB_ICONERROR);
     return 0;
 }

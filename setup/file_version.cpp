@@ -1,5 +1,6 @@
-#include "setup/checks.h"
+#include "setup/file_version.h"
 #include "text/version_info.h"
+#include "text/owned.h"
 
 int ReadFileVersion(const char* path, FileVersion* version)
 {
@@ -8,8 +9,8 @@ int ReadFileVersion(const char* path, FileVersion* version)
     DWORD size = VersionInfoSize(path);
     if (size == 0)
         return 0;
-    void* block = HeapAlloc(GetProcessHeap(), 0, size);
-    if (block == NULL)
+    OwnedBlock<void*> block(HeapAlloc(GetProcessHeap(), 0, size));
+    if (!block.Holds())
         return 0;
     VS_FIXEDFILEINFO* fixed = NULL;
     UINT length = 0;
@@ -22,6 +23,5 @@ int ReadFileVersion(const char* path, FileVersion* version)
         version->high = fixed->dwFileVersionMS;
         version->low = fixed->dwFileVersionLS;
     }
-    HeapFree(GetProcessHeap(), 0, block);
     return found;
 }

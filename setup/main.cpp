@@ -1,6 +1,6 @@
 #include "setup/sequence.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "text/globals.h"
+#include "text/system_facts.h"
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFunction)(DWORD);
 typedef BOOL(WINAPI* SetDllDirectoryFunction)(LPCSTR);

@@ -1,8 +1,9 @@
-#include "setup/checks.h"
+#include "setup/machine_probes.h"
+#include "text/owned.h"
 
 // Read, set-value and create-subkey access: what installing class
 // registrations takes.
-#define PROBE_ACCESS 0x0002001F
+#define PROBE_ACCESS (KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY)
 
 static const char* const ProbeSubkey = "{00000000-0000-0000-0000-000000000000}";
 static const char* const ProbeValue = "X13D5SY3FG7TX";
@@ -14,35 +15,36 @@ static bool ProbeExistingSubkey(HKEY subkey)
            RegDeleteValueA(subkey, ProbeValue) == ERROR_SUCCESS;
 }
 
+static bool CreateProbeSubkey(HKEY classes)
+{
+    OwnedKey subkey;
+    return RegCreateKeyExA(classes, ProbeSubkey, 0, NULL, REG_OPTION_NON_VOLATILE, PROBE_ACCESS, NULL,
+                           subkey.Receive(), NULL) == ERROR_SUCCESS;
+}
+
 // The subkey is not there: create it and remove it again.
 static bool ProbeNewSubkey(HKEY classes)
 {
-    HKEY subkey;
-    if (RegCreateKeyExA(classes, ProbeSubkey, 0, NULL, REG_OPTION_NON_VOLATILE, PROBE_ACCESS, NULL, &subkey,
-                        NULL) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(subkey);
-    return RegDeleteKeyA(classes, ProbeSubkey) == ERROR_SUCCESS;
+    return CreateProbeSubkey(classes) && RegDeleteKeyA(classes, ProbeSubkey) == ERROR_SUCCESS;
+}
+
+static bool ClassRegistrationsReadable()
+{
+    OwnedKey classes;
+    return RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, KEY_READ, classes.Receive()) == ERROR_SUCCESS;
 }
 
 int LacksRegistryWriteAccess()
 {
-    HKEY classes;
     // Without any class registrations to read there is nothing to judge by.
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, KEY_READ, &classes) != ERROR_SUCCESS)
+    if (!ClassRegistrationsReadable())
         return 0;
-    RegCloseKey(classes);
 
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, PROBE_ACCESS, &classes) != ERROR_SUCCESS)
+    OwnedKey classes;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID", 0, PROBE_ACCESS, classes.Receive()) != ERROR_SUCCESS)
         return 1;
-    bool written;
-    HKEY subkey;
-    if (RegOpenKeyExA(classes, ProbeSubkey, 0, PROBE_ACCESS, &subkey) == ERROR_SUCCESS) {
-        written = ProbeExistingSubkey(subkey);
-        RegCloseKey(subkey);
-    } else {
-        written = ProbeNewSubkey(classes);
-    }
-    RegCloseKey(classes);
-    return !written;
+    OwnedKey subkey;
+    if (RegOpenKeyExA(classes, ProbeSubkey, 0, PROBE_ACCESS, subkey.Receive()) == ERROR_SUCCESS)
+        return !ProbeExistingSubkey(subkey);
+    return !ProbeNewSubkey(classes);
 }

@@ -1,9 +1,9 @@
 #include "setup/report.h"
-#include "setup/checks.h"
-#include "offers/offers.h"
+#include "setup/file_version.h"
 #include "text/text.h"
 #include "text/registry_text.h"
-#include "setup/shell_functions.h"
+#include "text/owned.h"
+#include "text/shell_functions.h"
 
 #define APP_PATHS_KEY_CHARS 512
 #define SETTING_CHARS 512
@@ -23,14 +23,13 @@ void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize)
     version->low = 0;
     char keyName[APP_PATHS_KEY_CHARS];
     (void)FormatBounded(keyName, sizeof keyName, "%s\\Tarvex32.exe", AppPaths);  // always fits
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
     char program[MAX_PATH];
-    LONG status = ReadValueText(key, NULL, program, sizeof program, NULL);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        return;
+    {
+        OwnedKey key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS ||
+            ReadWholeValueText(key, NULL, program, sizeof program, NULL) != ERROR_SUCCESS)
+            return;
+    }
     if (path != NULL)
         (void)CopyBounded(path, pathSize, program);  // callers give room for a full path
     FileVersion found;
@@ -69,13 +68,12 @@ static bool IsNewer(const FileVersion* after, const FileVersion* before)
 // runs in setup.
 static int LoadIdentification(const char* program, char strings[IDENTIFICATION_STRINGS][MODULE_STRING_CHARS])
 {
-    HMODULE module = LoadLibraryExA(program, NULL, LOAD_LIBRARY_AS_DATAFILE);
-    if (module == NULL)
+    OwnedModule module(LoadLibraryExA(program, NULL, LOAD_LIBRARY_AS_DATAFILE));
+    if (!module.Holds())
         return 0;
     int loaded = 1;
     for (int i = 0; i < IDENTIFICATION_STRINGS && loaded; ++i)
         loaded = LoadModuleString(module, IdentificationIds[i], strings[i]);
-    FreeLibrary(module);
     return loaded;
 }
 
@@ -135,17 +133,15 @@ static void AppendValue(ReportAddress* address, const char* value)
 // "0" only when the product's compression setting is the REG_SZ text "0".
 static const char* CompressionMark()
 {
-    const char* mark = "1";
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProductSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return mark;
+    OwnedKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProductSettingsKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        return "1";
     char setting[SETTING_CHARS];
     DWORD type = REG_NONE;
-    if (ReadValueText(key, "DefaultCompressionMethod", setting, sizeof setting, &type) == ERROR_SUCCESS &&
+    if (ReadWholeValueText(key, "DefaultCompressionMethod", setting, sizeof setting, &type) == ERROR_SUCCESS &&
         type == REG_SZ && lstrcmpA(setting, "0") == 0)
-        mark = "0";
-    RegCloseKey(key);
-    return mark;
+        return "0";
+    return "1";
 }
 
 int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, char* addressText)
@@ -164,7 +160,7 @@ int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, cha
     if (run->toolbarOfferShown)
         AppendPartnerItem(partners, sizeof partners, run->isFirefox ? "gglf" : "ggle", run->toolbarInstalled);
     if (run->cleanerOffered)
-        AppendPartnerItem(partners, sizeof partners, "unbl", RegistryCleanerCompatible() ? 0 : 1);
+        AppendPartnerItem(partners, sizeof partners, "unbl", RegistryCleanerInstalledNow());
 
     ReportAddress address;
     address.text[0] = '\0';

@@ -15,3 +15,8 @@ void SendCompletionReport(const FileVersion* before, const RunRecord* run);
 int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, char* address);
 void AppendPartnerItem(char* list, size_t size, const char* code, int flag);
 int LoadModuleString(HMODULE module, UINT id, char* buffer);
+
+// Whether the registry cleaner is on the machine now: its partner's
+// compatibility DLL, asked again, no longer lets it be offered. Answered by
+// the registry cleaner offer, which owns that DLL.
+int RegistryCleanerInstalledNow();

@@ -1,5 +1,5 @@
 #include "setup/checks.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 

@@ -1,6 +1,7 @@
 #include "setup/sequence.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "setup/checks.h"
+#include "setup/machine_probes.h"
 #include "setup/report.h"
 #include "offers/offers.h"
 #include "text/text.h"
@@ -43,7 +44,7 @@ int RunSetup(HINSTANCE instance)
 {
     RunRecord run;
     ZeroMemory(&run, sizeof run);
-    run.toolbarChoice = 1;
+    run.toolbarChoice = OFFER_GO_ON;
 
     InitialiseGlobals(instance);
 
@@ -68,9 +69,8 @@ int RunSetup(HINSTANCE instance)
         return 0;
 
     if (!FindSourceFolder()) {
-        char package[64];
-        if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, sizeof package) <= 0)
-            package[0] = '\0';
+        char package[PACKAGE_NAME_CHARS];
+        LoadPackageName(package);
         ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, "", package);
         return 0;
     }
@@ -79,7 +79,11 @@ int RunSetup(HINSTANCE instance)
     if (OfferEmailCompanion(&run.companionAccepted) == OFFER_CANCEL)
         return EndWithoutInstalling();
 
-    run.toolbarChoice = OfferBrowserToolbar(&run.toolbarOfferShown, &run.isFirefox, &run.toolbarInstalled);
+    ToolbarOfferOutcome toolbar = OfferBrowserToolbar();
+    run.toolbarChoice = toolbar.choice;
+    run.toolbarOfferShown = toolbar.shown;
+    run.isFirefox = toolbar.isFirefox;
+    run.toolbarInstalled = toolbar.installed;
     if (run.toolbarChoice == OFFER_CANCEL)
         return EndWithoutInstalling();
 

@@ -2,13 +2,7 @@
 // thread, each of which may end the run.
 #pragma once
 #include <windows.h>
-
-// File version of a program: major and minor in the high half, build and
-// revision in the low half. (0, 0) when the file has none.
-struct FileVersion {
-    DWORD high;
-    DWORD low;
-};
+#include "setup/file_version.h"
 
 // What the steps of one run learn and decide, for the later steps.
 struct RunRecord {
@@ -28,5 +22,8 @@ int RunSetup(HINSTANCE instance);
 // Steps of the run that live in files of their own.
 void PrepareBrowserAddOnEntries();
 LONG DeleteRegistryTree(HKEY root, const char* path);
-int FindSourceFolder();
 void RunWindowsInstaller(RunRecord* run);
+// The package's file name (string 1074) into a buffer of PACKAGE_NAME_CHARS;
+// empty when the string is missing.
+#define PACKAGE_NAME_CHARS 63
+void LoadPackageName(char* package);

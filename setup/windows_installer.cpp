@@ -1,26 +1,10 @@
 #include "setup/sequence.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
+#include "text/owned.h"
 #include "resources/resource.h"
 
-#define PACKAGE_NAME_CHARS 63
 #define INSTALLER_COMMAND_CHARS 300
-
-// The folder of the running program, with its trailing separator. A module
-// path that does not fit leaves the folder empty and answers 0, so that no
-// package or partner file is ever looked for in a folder cut short.
-int FindSourceFolder()
-{
-    DWORD length = GetModuleFileNameA(NULL, SourceFolder, sizeof SourceFolder);
-    if (length == 0 || length >= sizeof SourceFolder) {
-        SourceFolder[0] = '\0';
-        return 0;
-    }
-    char* separator = FindLastSeparator(SourceFolder);
-    if (separator != NULL)
-        separator[1] = '\0';
-    return 1;
-}
 
 // Answers whether the installer could be started; its exit code is put
 // into *exitCode (a failure when it cannot be read).
@@ -37,11 +21,11 @@ static int StartAndWait(char* commandLine, DWORD* exitCode)
     PROCESS_INFORMATION process;
     if (!CreateProcessA(application, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
         return 0;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    if (!GetExitCodeProcess(process.hProcess, exitCode))
+    OwnedHandle installer(process.hProcess);
+    OwnedHandle thread(process.hThread);
+    WaitForSingleObject(installer, INFINITE);
+    if (!GetExitCodeProcess(installer, exitCode))
         *exitCode = ERROR_INSTALL_FAILURE;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return 1;
 }
 
@@ -53,11 +37,16 @@ static bool InstallerSucceeded(DWORD exitCode)
            exitCode == ERROR_SUCCESS_REBOOT_INITIATED;
 }
 
+void LoadPackageName(char* package)
+{
+    if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, PACKAGE_NAME_CHARS) <= 0)
+        package[0] = '\0';
+}
+
 void RunWindowsInstaller(RunRecord* run)
 {
     char package[PACKAGE_NAME_CHARS];
-    if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, sizeof package) <= 0)
-        package[0] = '\0';
+    LoadPackageName(package);
 
     // A command line cut short would name another file: it is not started.
     char commandLine[INSTALLER_COMMAND_CHARS];
@@ -67,9 +56,7 @@ void RunWindowsInstaller(RunRecord* run)
 
     // Without its package the Windows Installer could only fail: the user
     // is told which file setup looked for instead.
-    char packagePath[MAX_PATH];
-    WIN32_FIND_DATAA found;
-    bool present = SourceFilePath(package, packagePath, sizeof packagePath) && !FileIsMissing(packagePath, &found);
+    bool present = FoundInSourceFolder(package);
 
     HCURSOR kept = SetCursor(BusyCursor);
     DWORD exitCode = ERROR_INSTALL_FAILURE;

@@ -1,12 +1,9 @@
 #include "setup/checks.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "setup/machine_probes.h"
+#include "text/globals.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 #include "resources/resource.h"
-
-#define PLATFORM_WIN32S 0
-#define PLATFORM_WINDOWS 1  // Windows 95, 98 and Me
-#define PLATFORM_NT 2
 
 static int ReadWindowsVersion(OSVERSIONINFOA* info)
 {
@@ -19,23 +16,22 @@ int CheckWindowsVersion(HWND owner)
 {
     OSVERSIONINFOA info;
     bool readable = ReadWindowsVersion(&info);
-    bool refused = !readable || info.dwPlatformId == PLATFORM_WIN32S ||
-                   (info.dwPlatformId == PLATFORM_WINDOWS && info.dwMinorVersion < 10) ||
-                   (info.dwPlatformId == PLATFORM_NT && info.dwMajorVersion < 5);
+    bool refused = !readable || info.dwPlatformId == VER_PLATFORM_WIN32s ||
+                   (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && info.dwMinorVersion < 10) ||
+                   (info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion < 5);
     if (refused) {
-        MessageBoxA(owner, LoadMessageText(IDS_WINDOWS_UNSUPPORTED), SetupCaption, MB_ICONERROR);
+        ShowMessageText(owner, IDS_WINDOWS_UNSUPPORTED, MB_ICONERROR);
         return 0;
     }
     // Windows 98 and Me may work, but the user decides.
-    if (info.dwPlatformId == PLATFORM_WINDOWS && (info.dwMinorVersion == 10 || info.dwMinorVersion == 90))
-        return MessageBoxA(owner, LoadMessageText(IDS_WINDOWS_UNTESTED), SetupCaption,
-                           MB_YESNO | MB_ICONWARNING) == IDYES;
+    if (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && (info.dwMinorVersion == 10 || info.dwMinorVersion == 90))
+        return ShowMessageText(owner, IDS_WINDOWS_UNTESTED, MB_YESNO | MB_ICONWARNING) == IDYES;
     return 1;
 }
 
 void ClassifyWindows()
 {
     OSVERSIONINFOA info;
-    if (ReadWindowsVersion(&info) && info.dwPlatformId == PLATFORM_NT && info.dwMajorVersion >= 6)
+    if (ReadWindowsVersion(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion >= 6)
         IsVistaOrLater = 1;
 }

@@ -1,5 +1,5 @@
 #include "text/text.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 
 #define LOADED_PIECE_CHARS 514
 #define MESSAGE_BUFFER_COUNT 3
@@ -40,6 +40,11 @@ const char* LoadMessageText(UINT id)
             return buffer;
         ++id;
     }
+}
+
+int ShowMessageText(HWND owner, UINT id, UINT style)
+{
+    return MessageBoxA(owner, LoadMessageText(id), SetupCaption, style);
 }
 
 int ShowMessage(HWND owner, UINT id, UINT style, ...)

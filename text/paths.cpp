@@ -1,4 +1,5 @@
 #include "text/text.h"
+#include "text/owned.h"
 
 static bool IsSeparatorAt(const char* position)
 {
@@ -30,9 +31,6 @@ void EnsureTrailingBackslash(char* path, size_t pathSize)
 
 int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found)
 {
-    HANDLE search = FindFirstFileA(pattern, found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 1;
-    FindClose(search);
-    return 0;
+    OwnedFileSearch search(FindFirstFileA(pattern, found));
+    return search.Holds() ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 #include "text/text.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 
 int SystemFilePath(const char* fileName, char* path, size_t pathSize)
 {
@@ -10,11 +10,18 @@ int SystemFilePath(const char* fileName, char* path, size_t pathSize)
     return FormatBounded(path, pathSize, "%s\\%s", folder, fileName) == BOUNDED_OK;
 }
 
-int SourceFilePath(const char* fileName, char* path, size_t pathSize)
+int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize)
 {
-    if (SourceFolder[0] == '\0')
+    if (folder[0] == '\0')
         return 0;  // never a name relative to the current folder
-    return FormatBounded(path, pathSize, "%s%s", SourceFolder, fileName) == BOUNDED_OK;
+    return FormatBounded(path, pathSize, "%s%s", folder, fileName) == BOUNDED_OK;
+}
+
+int FoundInSourceFolder(const char* fileName)
+{
+    char path[2 * MAX_PATH];
+    WIN32_FIND_DATAA found;
+    return SourceFilePath(SourceFolder, fileName, path, sizeof path) && !FileIsMissing(path, &found);
 }
 
 HMODULE LoadSystemLibrary(const char* fileName)

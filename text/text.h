@@ -26,14 +26,22 @@ void EnsureTrailingBackslash(char* path, size_t pathSize);
 
 #define MESSAGE_TEXT_CHARS 512
 const char* LoadMessageText(UINT id);
+// A string-table text used as a printf format, in a message box under the
+// setup caption; returns the button pressed.
 int ShowMessage(HWND owner, UINT id, UINT style, ...);
+// The same for a text shown as it stands, joined as LoadMessageText joins it.
+int ShowMessageText(HWND owner, UINT id, UINT style);
 
 int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found);
 void CenterWindowOnScreen(HWND window);
 
-// Full path of a file in the system folder, or of a file in SourceFolder.
-// Both return 1 when the whole path fitted into the buffer, else 0.
+// Full path of a file in the system folder, or of a file in a folder that
+// ends with its separator (setup's own is SourceFolder). Both return 1 when
+// the whole path fitted into the buffer, else 0; an empty folder gives 0,
+// never a name relative to the current folder.
 int SystemFilePath(const char* fileName, char* path, size_t pathSize);
-int SourceFilePath(const char* fileName, char* path, size_t pathSize);
+int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize);
+// 1 when the file lies in SourceFolder; 0 also when the path would not fit.
+int FoundInSourceFolder(const char* fileName);
 // Loads a system library by its full path, never from the search path.
 HMODULE LoadSystemLibrary(const char* fileName);

@@ -1,5 +1,7 @@
 #include "ui/hyperlink.h"
+#include "ui/hyperlink_internal.h"
 #include "text/text.h"
+#include "text/owned.h"
 
 // All dialogs that hold links are standard dialog boxes and share one window
 // procedure, so the first one read serves for every later dialog.
@@ -12,8 +14,7 @@ static void* AllocateZeroed(size_t size)
 
 static void FreeHeap(void* block)
 {
-    if (block != NULL)
-        (void)HeapFree(GetProcessHeap(), 0, block);  // nothing to do if it fails
+    OwnedBlock<void*> freed(block);  // freed on the way out, where there is one
 }
 
 // Only the last "<" counts, and only with a ">" after it; what follows that
@@ -63,26 +64,29 @@ static void MakeUnderlineFont(HyperlinkObject* link)
         SendMessageA(link->control, WM_SETFONT, (WPARAM)link->underlineFont, FALSE);
 }
 
+// Reads the control's text and splits it; false when it cannot be read.
+static bool TakeLinkText(HyperlinkObject* link)
+{
+    OwnedBlock<char*> text(ReadControlText(link));
+    if (!text.Holds())
+        return false;
+    SplitLinkText(link, text);
+    return true;
+}
+
 void MakeHyperlink(HWND dialog, int controlId)
 {
-    HyperlinkObject* link = (HyperlinkObject*)AllocateZeroed(sizeof *link);
-    if (link == NULL)
+    OwnedBlock<HyperlinkObject*> made((HyperlinkObject*)AllocateZeroed(sizeof(HyperlinkObject)));
+    if (!made.Holds())
         return;
-    link->parent = dialog;
-    link->controlId = controlId;
-    link->control = GetDlgItem(dialog, controlId);
-    if (link->control == NULL) {
-        FreeHeap(link);
+    made->parent = dialog;
+    made->controlId = controlId;
+    made->control = GetDlgItem(dialog, controlId);
+    if (made->control == NULL || !TakeLinkText(made))
         return;
-    }
-    char* text = ReadControlText(link);
-    if (text == NULL) {
-        FreeHeap(link);
-        return;
-    }
-    SplitLinkText(link, text);
-    FreeHeap(text);
 
+    // From here the record belongs to the control, until it is destroyed.
+    HyperlinkObject* link = made.Detach();
     SetPropA(link->control, HYPERLINK_OBJECT_PROPERTY, (HANDLE)link);
     SetPropA(link->control, HYPERLINK_MARK_PROPERTY, (HANDLE)1);
     LONG style = GetWindowLongA(link->control, GWL_STYLE);
@@ -128,6 +132,19 @@ void ReleaseHyperlink(HyperlinkObject* link)
     link->parent = NULL;
 }
 
+// While a link has the focus, the window (the link or its dialog) paints
+// itself into a paint context of ours, and the link's focus rectangle is
+// drawn into the same context.
+static LRESULT PaintWithFocus(const HyperlinkObject* link, HWND window, WNDPROC paint)
+{
+    PAINTSTRUCT painting;
+    HDC dc = BeginPaint(window, &painting);
+    LRESULT result = CallWindowProcA(paint, window, WM_PAINT, (WPARAM)dc, 0);
+    PaintHyperlinkFocus(link, window, dc);
+    EndPaint(window, &painting);
+    return result;
+}
+
 LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HyperlinkObject* link = (HyperlinkObject*)GetPropA(control, HYPERLINK_OBJECT_PROPERTY);
@@ -136,14 +153,6 @@ LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam,
         return DefWindowProcA(control, message, wParam, lParam);
 
     switch (message) {
-    case WM_DESTROY: {
-        LRESULT result = CallWindowProcA(previous, control, message, wParam, lParam);
-        if (link != NULL) {
-            ReleaseHyperlink(link);
-            FreeHeap(link);
-        }
-        return result;
-    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (link != NULL)
@@ -158,8 +167,17 @@ LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam,
         if (wParam == ' ' && link != NULL)
             OpenHyperlink(link);
         break;
+    case WM_PAINT:
+        if (link != NULL && wParam == 0 && GetFocus() == control)
+            return PaintWithFocus(link, control, previous);
+        break;
     }
-    return CallWindowProcA(previous, control, message, wParam, lParam);
+    LRESULT result = CallWindowProcA(previous, control, message, wParam, lParam);
+    if (link != NULL && message == WM_DESTROY) {
+        ReleaseHyperlink(link);
+        FreeHeap(link);
+    }
+    return result;
 }
 
 static HyperlinkObject* LinkOf(HWND window)
@@ -171,11 +189,13 @@ static HyperlinkObject* LinkOf(HWND window)
 
 LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_DESTROY:
+    if (message == WM_DESTROY) {
         SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)SavedDialogProc);
-        break;
-    case WM_COMMAND: {
+    } else if (message == WM_PAINT && wParam == 0) {
+        HyperlinkObject* focused = LinkOf(GetFocus());
+        if (focused != NULL && focused->parent == dialog)
+            return PaintWithFocus(focused, dialog, SavedDialogProc);
+    } else if (message == WM_COMMAND) {
         // STN_CLICKED and any other command carrying a link's id open it,
         // but for the double-click notification: its first click has
         // already sent STN_CLICKED.
@@ -183,14 +203,9 @@ LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, L
         bool doubleClick = HIWORD(wParam) == STN_DBLCLK && link != NULL && (HWND)lParam == link->control;
         if (link != NULL && !doubleClick)
             OpenHyperlink(link);
-        break;
     }
-    case WM_CTLCOLORSTATIC: {
-        LRESULT brush = CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
-        if (LinkOf((HWND)lParam) != NULL)
-            SetTextColor((HDC)wParam, HYPERLINK_TEXT_COLOUR);
-        return brush;
-    }
-    }
-    return CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
+    LRESULT result = CallWindowProcA(SavedDialogProc, dialog, message, wParam, lParam);
+    if (message == WM_CTLCOLORSTATIC && LinkOf((HWND)lParam) != NULL)
+        SetTextColor((HDC)wParam, HYPERLINK_TEXT_COLOUR);  // the brush chosen stays
+    return result;
 }

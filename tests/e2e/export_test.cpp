@@ -10,22 +10,8 @@
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"
+#include "pe_file.h"
 #include "test_paths.h"
-
-static std::vector<unsigned char> ReadWholeFile(const char* path)
-{
-    std::vector<unsigned char> bytes;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, NULL));
-    DWORD read = 0;
-    if (!bytes.empty())
-        ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, NULL);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
 
 // What a PE file's headers say about its exports and relocations.
 struct ExportTable {
@@ -41,23 +27,12 @@ struct ExportTable {
 static ExportTable ReadExportTable(const std::vector<unsigned char>& image)
 {
     ExportTable table;
-    const unsigned char* base = image.data();
-    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)base;
-    const IMAGE_NT_HEADERS32* nt32 = (const IMAGE_NT_HEADERS32*)(base + dos->e_lfanew);
-    const IMAGE_NT_HEADERS64* nt64 = (const IMAGE_NT_HEADERS64*)(base + dos->e_lfanew);
-    table.machine = nt32->FileHeader.Machine;
-    bool is64 = nt32->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
-    const IMAGE_DATA_DIRECTORY* directories = is64 ? nt64->OptionalHeader.DataDirectory : nt32->OptionalHeader.DataDirectory;
-    const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt32);
-    WORD sectionCount = nt32->FileHeader.NumberOfSections;
-    auto at = [&](DWORD rva) -> const unsigned char* {
-        for (WORD i = 0; i < sectionCount; ++i) {
-            const IMAGE_SECTION_HEADER& s = sections[i];
-            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.SizeOfRawData)
-                return base + s.PointerToRawData + (rva - s.VirtualAddress);
-        }
-        return NULL;
-    };
+    PeFile pe(image);
+    if (!pe.Valid())
+        return table;
+    table.machine = pe.Machine();
+    auto at = [&](DWORD rva) { return pe.At(rva); };
+    const IMAGE_DATA_DIRECTORY* directories = &pe.Directory(0);
     table.hasRelocations = directories[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size != 0;
     const IMAGE_DATA_DIRECTORY& exportDirectory = directories[IMAGE_DIRECTORY_ENTRY_EXPORT];
     if (exportDirectory.Size == 0)

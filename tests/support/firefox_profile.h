@@ -3,13 +3,11 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include "test_files.h"
 
 #define TOOLBAR_EXTENSION_ID "{3112ca9c-de6d-4884-a869-9855de68056c}"
 
 std::string FirefoxFolder();
-// Writes a file, making its folders; the bytes are written as given.
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
-bool MakeFolders(const std::string& path);
 void WriteProfilesIni(const std::string& contents);
 // A profile folder relative to the Firefox folder, and its cache.
 void WriteExtensionsCache(const std::string& profile, const std::string& bytes);

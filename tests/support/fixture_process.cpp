@@ -83,9 +83,3 @@ void UseWinesHelpControl()
         RegCloseKey(overrides);
     }
 }
-
-void MakeFile(const char* path)
-{
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    CloseHandle(file);
-}

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include "test_files.h"
 
 struct FixtureProcess {
     PROCESS_INFORMATION info = {};
@@ -32,6 +33,3 @@ void InstallHelpControl(const char* variant);
 void ReadHelpControlFiles();
 // Wine's own control again (the file in the system folder is left alone).
 void UseWinesHelpControl();
-
-// An empty file, made anew.
-void MakeFile(const char* path);

@@ -1,4 +1,5 @@
 #include "setup_run.h"
+#include "test_files.h"
 #include "test_paths.h"
 #include "registry_sandbox.h"
 #include <stdio.h>
@@ -24,13 +25,6 @@ const char* SetupProgramPath()
 bool CopyFixture(const std::string& relative, const std::string& target)
 {
     return CopyFileA(FixturePath(relative).c_str(), target.c_str(), FALSE) != 0;
-}
-
-static void MakeFolders(const std::string& folder)
-{
-    for (size_t i = 3; i <= folder.size(); ++i)
-        if (i == folder.size() || folder[i] == '\\')
-            CreateDirectoryA(folder.substr(0, i).c_str(), NULL);
 }
 
 std::string PrepareSourceFolder(const std::string& folder, const std::vector<std::string>& files)
@@ -113,6 +107,11 @@ std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs)
         events = RecordedEvents();
     }
     return events;
+}
+
+size_t WaitForEvents(size_t count)
+{
+    return EventsOnce(count).size();
 }
 
 std::string WithoutOrigin(const std::string& event)

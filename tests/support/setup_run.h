@@ -42,6 +42,9 @@ std::vector<std::string> RecordedEvents();
 // The recorded lines once `count` of them are there (programs started
 // through the shell may log after setup has ended), or after the limit.
 std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs = 8000);
+// How many lines there are once `count` of them are there, or after the
+// limit.
+size_t WaitForEvents(size_t count);
 // A recorded line without its "from=<path>" field.
 std::string WithoutOrigin(const std::string& event);
 // The names of the programs that ran, in order.

@@ -1,5 +1,5 @@
 #include "system_facts_fake.h"
-#include "setup/system_facts.h"
+#include "text/system_facts.h"
 
 static OSVERSIONINFOEXA FakeVersion;
 static bool VersionFails;
@@ -8,7 +8,7 @@ static int AdminQuestions;
 static SYSTEMTIME FakeToday;
 static const char* MissingFunction;
 
-static BOOL WINAPI ReportVersion(LPOSVERSIONINFOA info)
+static BOOL ReportVersion(LPOSVERSIONINFOA info)
 {
     if (VersionFails)
         return FALSE;
@@ -20,55 +20,53 @@ static BOOL WINAPI ReportVersion(LPOSVERSIONINFOA info)
     return TRUE;
 }
 
-static BOOL WINAPI ReportAdmin()
+// VerifyVersionInfoA compares the same record.
+static int ReportMajorVersionAtLeast(DWORD major)
+{
+    return !VersionFails && FakeVersion.dwMajorVersion >= major;
+}
+
+static BOOL ReportAdmin()
 {
     ++AdminQuestions;
     return UserIsAdmin;
 }
 
-static void WINAPI ReportToday(LPSYSTEMTIME time)
+static void ReportToday(LPSYSTEMTIME time)
 {
     *time = FakeToday;
 }
 
-static FARPROC(WINAPI* RealProcAddress)(HMODULE, LPCSTR);
+// What was in place before, put back at the end.
+static SystemFactsReplacements Kept;
 
-static FARPROC WINAPI LookUpFunction(HMODULE module, LPCSTR name)
+static FARPROC LookUpFunction(HMODULE module, LPCSTR name)
 {
     bool byName = HIWORD((ULONG_PTR)name) != 0;
     if (byName && MissingFunction != NULL && lstrcmpA(name, MissingFunction) == 0)
         return NULL;
-    return RealProcAddress(module, name);
+    return Kept.procAddress != NULL ? Kept.procAddress(module, name) : GetProcAddress(module, name);
 }
-
-static BOOL(WINAPI* RealVersion)(LPOSVERSIONINFOA);
-static BOOL(WINAPI* RealAdmin)(void);
-static void(WINAPI* RealToday)(LPSYSTEMTIME);
 
 FakeSystemFacts::FakeSystemFacts()
 {
-    RealVersion = QueryWindowsVersion;
-    RealAdmin = QueryUserIsAdmin;
-    RealToday = QueryLocalTime;
-    RealProcAddress = QueryProcAddress;
+    Kept = ReplacedSystemFacts;
     MissingFunction = NULL;
     SetWindows(5, 1, 2);
     VersionFails = false;
     UserIsAdmin = true;
     AdminQuestions = 0;
     SetToday(2026, 8, 31);
-    QueryWindowsVersion = ReportVersion;
-    QueryUserIsAdmin = ReportAdmin;
-    QueryLocalTime = ReportToday;
-    QueryProcAddress = LookUpFunction;
+    ReplacedSystemFacts.windowsVersion = ReportVersion;
+    ReplacedSystemFacts.majorVersionAtLeast = ReportMajorVersionAtLeast;
+    ReplacedSystemFacts.userIsAdmin = ReportAdmin;
+    ReplacedSystemFacts.localTime = ReportToday;
+    ReplacedSystemFacts.procAddress = LookUpFunction;
 }
 
 FakeSystemFacts::~FakeSystemFacts()
 {
-    QueryWindowsVersion = RealVersion;
-    QueryUserIsAdmin = RealAdmin;
-    QueryLocalTime = RealToday;
-    QueryProcAddress = RealProcAddress;
+    ReplacedSystemFacts = Kept;
 }
 
 void FakeSystemFacts::SetWindows(DWORD major, DWORD minor, WORD servicePack, DWORD platform)
@@ -104,7 +102,7 @@ void FakeSystemFacts::SetToday(WORD year, WORD month, WORD day)
 void FakeSystemFacts::WithoutFunction(const char* name)
 {
     MissingFunction = name;
-    QueryUserIsAdmin = RealAdmin;
+    ReplacedSystemFacts.userIsAdmin = Kept.userIsAdmin;
 }
 
 int FakeSystemFacts::adminQuestions() const

@@ -1,7 +1,7 @@
-// Replaces the system facts of setup/system_facts.h for the life of the
-// object: the Windows version reported (or a failing query), whether the
-// user is an administrator, today's date, and which functions the system's
-// DLLs lack. Restored at the end.
+// Replaces the system facts of text/system_facts.h for the life of the
+// object: the Windows version reported (or a failing query) and compared,
+// whether the user is an administrator, today's date, and which functions
+// the system's DLLs lack. Restored at the end.
 #pragma once
 #include <windows.h>
 

@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 #include "setup/checks.h"
-#include "setup/globals.h"
-#include "setup/system_facts.h"
+#include "setup/file_version.h"
+#include "setup/machine_probes.h"
+#include "text/globals.h"
 #include "registry_sandbox.h"
+#include "setup_globals.h"
+#include "system_facts_fake.h"
 #include "setup_run.h"
 #include "ui_driver.h"
 #include "fixture_process.h"
@@ -82,39 +85,12 @@ TEST(ReadFileVersion, AnythingWithoutAFixedVersionRecordHasNone)
 // ---------------------------------------------------------------------------
 // Windows version and classification
 
-static OSVERSIONINFOA ReportedVersion;
-static BOOL ReportedVersionReadable;
-
-static BOOL WINAPI ReportVersion(LPOSVERSIONINFOA info)
-{
-    if (!ReportedVersionReadable || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
-        return FALSE;
-    *info = ReportedVersion;
-    return TRUE;
-}
-
 class WindowsVersion : public testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { globals_.SetVistaOrLater(0); }
+    void Report(DWORD platform, DWORD major, DWORD minor, WORD servicePack = 0)
     {
-        kept_ = QueryWindowsVersion;
-        QueryWindowsVersion = ReportVersion;
-        IsVistaOrLater = 0;
-    }
-    void TearDown() override
-    {
-        QueryWindowsVersion = kept_;
-        IsVistaOrLater = 0;
-    }
-    static void Report(DWORD platform, DWORD major, DWORD minor, const char* servicePack = "")
-    {
-        ZeroMemory(&ReportedVersion, sizeof ReportedVersion);
-        ReportedVersion.dwOSVersionInfoSize = sizeof ReportedVersion;
-        ReportedVersion.dwPlatformId = platform;
-        ReportedVersion.dwMajorVersion = major;
-        ReportedVersion.dwMinorVersion = minor;
-        lstrcpyA(ReportedVersion.szCSDVersion, servicePack);
-        ReportedVersionReadable = TRUE;
+        facts_.SetWindows(major, minor, servicePack, platform);
     }
     // Runs the check with one answer for the message it may show.
     static int Check(std::vector<SeenWindow>* seen, Answer answer = Press(IDOK))
@@ -126,8 +102,8 @@ protected:
         return result;
     }
 
-private:
-    BOOL(WINAPI* kept_)(LPOSVERSIONINFOA);
+    GlobalsScope globals_;
+    FakeSystemFacts facts_;
 };
 
 TEST_F(WindowsVersion, OldSystemsAreRefused)
@@ -149,7 +125,7 @@ TEST_F(WindowsVersion, OldSystemsAreRefused)
 TEST_F(WindowsVersion, AnUnreadableVersionIsRefused)
 {
     Report(2, 6, 1);
-    ReportedVersionReadable = FALSE;
+    facts_.FailVersionQuery();
     std::vector<SeenWindow> seen;
     EXPECT_EQ(0, Check(&seen));
     ASSERT_EQ(1u, seen.size());
@@ -177,14 +153,8 @@ TEST_F(WindowsVersion, NewerSystemsGoOnWithoutAQuestion)
 {
     struct {
         DWORD platform, major, minor;
-        const char* servicePack;
-    } accepted[] = {{1, 4, 12, ""},
-                    {2, 5, 0, "Service Pack 2"},
-                    {2, 5, 0, "Service Pack 3"},
-                    {2, 5, 1, "Service Pack 3"},
-                    {2, 6, 0, ""},
-                    {2, 10, 0, ""},
-                    {3, 1, 0, ""}};
+        WORD servicePack;
+    } accepted[] = {{1, 4, 12, 0}, {2, 5, 0, 2}, {2, 5, 0, 3}, {2, 5, 1, 3}, {2, 6, 0, 0}, {2, 10, 0, 0}, {3, 1, 0, 0}};
     for (const auto& version : accepted) {
         Report(version.platform, version.major, version.minor, version.servicePack);
         std::vector<SeenWindow> seen;
@@ -200,7 +170,7 @@ TEST_F(WindowsVersion, OnlyNtSixAndLaterCountAsVista)
         int vista;
     } cases[] = {{2, 5, 0, 0}, {2, 5, 2, 0}, {1, 6, 0, 0}, {3, 6, 0, 0}, {2, 6, 0, 1}, {2, 6, 1, 1}, {2, 10, 0, 1}};
     for (const auto& version : cases) {
-        IsVistaOrLater = 0;
+        globals_.SetVistaOrLater(0);
         Report(version.platform, version.major, version.minor);
         ClassifyWindows();
         EXPECT_EQ(version.vista, IsVistaOrLater) << version.platform << " " << version.major << "." << version.minor;
@@ -215,11 +185,11 @@ TEST_F(WindowsVersion, TheVistaFlagIsNeverCleared)
     Report(2, 5, 1);
     ClassifyWindows();
     EXPECT_EQ(1, IsVistaOrLater);
-    ReportedVersionReadable = FALSE;
+    facts_.FailVersionQuery();
     ClassifyWindows();
     EXPECT_EQ(1, IsVistaOrLater);
 
-    IsVistaOrLater = 0;
+    globals_.SetVistaOrLater(0);
     ClassifyWindows();  // still unreadable
     EXPECT_EQ(0, IsVistaOrLater);
 }

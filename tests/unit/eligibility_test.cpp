@@ -9,9 +9,12 @@
 #include <string>
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
-#include "setup/globals.h"
+#include "text/globals.h"
+#include "text/registry_text.h"
+#include "text/text_scan.h"
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
+#include "setup_globals.h"
 #include "system_facts_fake.h"
 
 static const char* Company = "Tarvex Test Works";
@@ -42,11 +45,11 @@ protected:
     void SetUp() override
     {
         facts_.SetWindows(5, 1, 2);
-        IsVistaOrLater = 0;
+        globals_.SetVistaOrLater(0);
     }
-    void TearDown() override { IsVistaOrLater = 0; }
     RegistrySandbox sandbox_;
     FakeSystemFacts facts_;
+    GlobalsScope globals_;
 };
 
 TEST_F(Eligibility, AnEligibleMachinePassesAndTakesASixMonthHold)
@@ -97,7 +100,8 @@ TEST_F(Eligibility, BrowserExtensionsAreOffOnlyForAWholeNo)
 TEST_F(Eligibility, TheUsersOwnChoiceDecidesTheDefaultBrowser)
 {
     PrepareEligibleMachine();
-    ASSERT_TRUE(IsWindows6OrLater());  // Wine reports Windows 7 to the test program
+    facts_.SetWindows(6, 1, 0);  // Windows 7, as Wine reports itself
+    ASSERT_TRUE(IsWindows6OrLater());
     EXPECT_TRUE(IsIEDefaultBrowser(NULL));
 
     SetText(HKEY_CURRENT_USER, UserChoice, "Progid", "ie.http");
@@ -234,14 +238,12 @@ protected:
         folder_ = std::string(temp) + "decision\\";
         MakeFolders(folder_.substr(0, folder_.size() - 1));
         WriteFileBytes(folder_ + "gtb6ie.exe", "MZ");
-        lstrcpynA(SourceFolder, folder_.c_str(), sizeof SourceFolder);
+        globals_.SetSourceFolder(folder_.c_str());
         RemoveFirefoxFolder();
     }
     void TearDown() override
     {
         DeleteFileA((folder_ + "gtb6ie.exe").c_str());
-        SourceFolder[0] = '\0';
-        Eligibility::TearDown();
     }
     static void SetFirefox(const char* version)
     {
@@ -303,12 +305,12 @@ TEST_F(Decision, FromVistaOnAFailedMachineWriteAloneStillAllowsInternetExplorer)
 {
     PrepareEligibleMachine();
     ASSERT_TRUE(MakeKeyRefuseLastingSubkeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google"));
-    IsVistaOrLater = 1;
+    globals_.SetVistaOrLater(1);
     EXPECT_EQ(TOOLBAR_OFFER_IE, DecideToolbarOffer());
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY));  // no hold with a reason set
-    IsVistaOrLater = 0;
+    globals_.SetVistaOrLater(0);
     EXPECT_EQ(NO_TOOLBAR_OFFER, DecideToolbarOffer());
-    IsVistaOrLater = 1;
+    globals_.SetVistaOrLater(1);
     SetText(HKEY_CURRENT_USER, MainKey, "Enable Browser Extensions", "no");
     EXPECT_EQ(NO_TOOLBAR_OFFER, DecideToolbarOffer());
 }
@@ -344,11 +346,11 @@ TEST_F(Decision, FromVistaOnAUserWithoutRightsMayStillGetTheFirefoxOffer)
     SetFirefox("3.0");
     facts_.SetWindows(6, 0, 0);
     facts_.SetAdmin(false);
-    IsVistaOrLater = 1;
+    globals_.SetVistaOrLater(1);
     EXPECT_EQ(TOOLBAR_OFFER_FIREFOX, DecideToolbarOffer());
-    IsVistaOrLater = 0;
+    globals_.SetVistaOrLater(0);
     EXPECT_EQ(NO_TOOLBAR_OFFER, DecideToolbarOffer());
-    IsVistaOrLater = 1;
+    globals_.SetVistaOrLater(1);
     SetFirefox("1.5");  // flags 0x25
     EXPECT_EQ(NO_TOOLBAR_OFFER, DecideToolbarOffer());
 }

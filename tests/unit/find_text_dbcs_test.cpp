@@ -1,7 +1,7 @@
 // FindTextNoCase and ReadVersionPart under a double-byte system code page.
 // Runs in text_tests_double_byte (LC_ALL=ja_JP.UTF-8).
 #include <gtest/gtest.h>
-#include "offers/eligibility.h"
+#include "text/text_scan.h"
 
 // Run with a double-byte system code page (932): the trail byte 0x5C of a
 // double-byte character is no match for a backslash.

@@ -4,7 +4,7 @@
 // by an App Paths value that is unusable.
 #include <gtest/gtest.h>
 #include <string>
-#include "setup/checks.h"
+#include "setup/file_version.h"
 #include "setup/report.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "ui/hyperlink.h"
-#include "setup/globals.h"
+#include "ui/hyperlink_internal.h"
+#include "text/globals.h"
 #include "resources/resource.h"
 #include "setup_run.h"
 
@@ -105,13 +106,6 @@ TEST_F(LinkControl, ACentredLinkKeepsItsCentre)
     EXPECT_LE(abs((after.left + after.right) - (before.left + before.right)), 1);
     EXPECT_EQ(before.top, after.top);
     EXPECT_EQ(before.bottom, after.bottom);
-}
-
-static size_t WaitForEvents(size_t count)
-{
-    for (int i = 0; i < 100 && RecordedEvents().size() < count; ++i)
-        Sleep(50);
-    return RecordedEvents().size();
 }
 
 TEST_F(LinkControl, ALinkWithoutATargetNeverCallsTheShell)

@@ -12,57 +12,33 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "pe_file.h"
 #include "test_paths.h"
-
-static std::vector<BYTE> ReadWholeFile(const char* path)
-{
-    std::vector<BYTE> bytes;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, NULL));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, NULL);
-    CloseHandle(file);
-    return bytes;
-}
 
 // What a PE file imports: "dll!function", the DLL's name in lower case.
 static std::set<std::string> ImportedFunctions(const char* path)
 {
     std::set<std::string> names;
     std::vector<BYTE> image = ReadWholeFile(path);
-    if (image.size() < 1024)
+    PeFile pe(image);
+    if (image.size() < 1024 || !pe.Valid())
         return names;
-    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)image.data();
-    const IMAGE_NT_HEADERS32* nt32 = (const IMAGE_NT_HEADERS32*)(image.data() + dos->e_lfanew);
-    const IMAGE_FILE_HEADER& fileHeader = nt32->FileHeader;
-    bool is64 = nt32->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
-    DWORD importRva = is64 ? ((const IMAGE_NT_HEADERS64*)nt32)->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
-                                 .VirtualAddress
-                           : nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    const IMAGE_SECTION_HEADER* sections =
-        (const IMAGE_SECTION_HEADER*)((const BYTE*)&nt32->OptionalHeader + fileHeader.SizeOfOptionalHeader);
-    auto at = [&](DWORD rva) -> const BYTE* {
-        for (int i = 0; i < fileHeader.NumberOfSections; ++i)
-            if (rva >= sections[i].VirtualAddress && rva < sections[i].VirtualAddress + sections[i].SizeOfRawData)
-                return image.data() + rva - sections[i].VirtualAddress + sections[i].PointerToRawData;
-        return image.data();
-    };
+    bool is64 = pe.Is64();
+    DWORD importRva = pe.Directory(IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress;
     if (importRva == 0)
         return names;
-    for (const IMAGE_IMPORT_DESCRIPTOR* entry = (const IMAGE_IMPORT_DESCRIPTOR*)at(importRva); entry->Name != 0;
+    for (const IMAGE_IMPORT_DESCRIPTOR* entry = (const IMAGE_IMPORT_DESCRIPTOR*)pe.At(importRva); entry->Name != 0;
          ++entry) {
-        std::string dll = (const char*)at(entry->Name);
+        std::string dll = (const char*)pe.At(entry->Name);
         std::transform(dll.begin(), dll.end(), dll.begin(), ::tolower);
-        const BYTE* thunk = at(entry->OriginalFirstThunk ? entry->OriginalFirstThunk : entry->FirstThunk);
+        const BYTE* thunk = pe.At(entry->OriginalFirstThunk ? entry->OriginalFirstThunk : entry->FirstThunk);
         for (;; thunk += is64 ? 8 : 4) {
             ULONGLONG value = is64 ? *(const ULONGLONG*)thunk : *(const DWORD*)thunk;
             if (value == 0)
                 break;
             bool byOrdinal = is64 ? (value & IMAGE_ORDINAL_FLAG64) != 0 : (value & IMAGE_ORDINAL_FLAG32) != 0;
             std::string function = byOrdinal ? "#" + std::to_string(value & 0xFFFF)
-                                             : (const char*)((const IMAGE_IMPORT_BY_NAME*)at((DWORD)value))->Name;
+                                             : (const char*)((const IMAGE_IMPORT_BY_NAME*)pe.At((DWORD)value))->Name;
             names.insert(dll + "!" + function);
         }
     }

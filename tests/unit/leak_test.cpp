@@ -12,11 +12,12 @@
 #include "offers/offers.h"
 #include "offers/toolbar_offer.h"
 #include "setup/checks.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include "resource_counts.h"
 #include "fixture_process.h"
+#include "setup_globals.h"
 #include "setup_run.h"
 
 namespace {
@@ -134,13 +135,13 @@ void ExpectNoLeak(const char* name, int templateId, Show show, const int* links 
 const int ToolbarLinks[] = {IDC_TOOLBAR_TERMS, IDC_TOOLBAR_PRIVACY, 0};
 const char* PartnerFolder = "C:\\Partners\\";
 
-void UsePartnerFiles()
+void UsePartnerFiles(GlobalsScope& globals)
 {
     CreateDirectoryA(PartnerFolder, NULL);
     for (const char* name : {"TarvexEmailComp20.exe", "RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"})
         ASSERT_TRUE(CopyFixture(name, std::string(PartnerFolder) + name)) << name;
-    CopyBounded(SourceFolder, sizeof SourceFolder, PartnerFolder);
-    IsVistaOrLater = 0;
+    globals.SetSourceFolder(PartnerFolder);
+    globals.SetVistaOrLater(0);
 }
 
 }  // namespace
@@ -185,7 +186,8 @@ TEST(OfferDialogLeaks, ToolbarOfferForFirefox)
 
 TEST(OfferDialogLeaks, EmailCompanionOffer)
 {
-    ASSERT_NO_FATAL_FAILURE(UsePartnerFiles());
+    GlobalsScope globals;
+    ASSERT_NO_FATAL_FAILURE(UsePartnerFiles(globals));
     ExpectNoLeak("dialog 800", IDD_EMAIL_COMPANION, [] {
         int accepted = 0;
         (void)OfferEmailCompanion(&accepted);  // the answer alternates; the count is what matters
@@ -194,7 +196,8 @@ TEST(OfferDialogLeaks, EmailCompanionOffer)
 
 TEST(OfferDialogLeaks, RegistryCleanerOffer)
 {
-    ASSERT_NO_FATAL_FAILURE(UsePartnerFiles());
+    GlobalsScope globals;
+    ASSERT_NO_FATAL_FAILURE(UsePartnerFiles(globals));
     ExpectNoLeak("dialog 900", IDD_REGISTRY_CLEANER, [] {
         int accepted = 0, offered = 0;
         (void)OfferRegistryCleaner(&accepted, &offered);  // as above

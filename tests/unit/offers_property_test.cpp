@@ -10,9 +10,9 @@
 #include <random>
 #include <string>
 #include <vector>
-#include "offers/eligibility.h"
+#include "text/text_scan.h"
 #include "offers/offers.h"
-#include "ui/hyperlink.h"
+#include "ui/hyperlink_internal.h"
 
 namespace {
 

@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 #include "registry_sandbox.h"
+#include "setup_globals.h"
 #include "setup_run.h"
 #include "ui_driver.h"
 
@@ -27,7 +28,7 @@ static void MakeFile(const std::string& path)
 
 // A fresh partner folder holding the files named (fixture paths), used as
 // SourceFolder, and no fixture settings or events from earlier tests.
-static void UsePartnerFolder(const std::vector<std::string>& files)
+static void UsePartnerFolder(GlobalsScope& globals, const std::vector<std::string>& files)
 {
     DeleteFileA("C:\\tarvex-events.log");
     DeleteFileA("C:\\tarvex-fixtures.ini");
@@ -38,8 +39,8 @@ static void UsePartnerFolder(const std::vector<std::string>& files)
     CreateDirectoryA(PartnerFolder, NULL);
     for (const std::string& file : files)
         ASSERT_TRUE(CopyFixture(file, PartnerFolder + file.substr(file.find_last_of('\\') + 1))) << file;
-    CopyBounded(SourceFolder, sizeof SourceFolder, PartnerFolder);
-    IsVistaOrLater = 0;
+    globals.SetSourceFolder(PartnerFolder);
+    globals.SetVistaOrLater(0);
 }
 
 static bool IsCentred(HWND dialog)
@@ -166,8 +167,9 @@ static void ExpectCompanionDialogAsOpened(HWND dialog)
 
 TEST(CompanionOffer, EnterAtOnceAcceptsAndNoWithContinueDeclines)
 {
+    GlobalsScope globals;
     RegistrySandbox sandbox;
-    UsePartnerFolder({"TarvexEmailComp20.exe"});
+    UsePartnerFolder(globals, {"TarvexEmailComp20.exe"});
     int accepted = -1;
     std::vector<SeenWindow> seen;
     EXPECT_EQ(OFFER_GO_ON, OfferCompanionAnswering(Inspect(ExpectCompanionDialogAsOpened, Key(VK_RETURN)),
@@ -186,8 +188,9 @@ TEST(CompanionOffer, EnterAtOnceAcceptsAndNoWithContinueDeclines)
 
 TEST(CompanionOffer, EscOrTheCloseBoxCancelsSetup)
 {
+    GlobalsScope globals;
     RegistrySandbox sandbox;
-    UsePartnerFolder({"TarvexEmailComp20.exe"});
+    UsePartnerFolder(globals, {"TarvexEmailComp20.exe"});
     int accepted = -1;
     std::vector<SeenWindow> seen;
     EXPECT_EQ(OFFER_CANCEL, OfferCompanionAnswering(Key(VK_ESCAPE), &accepted, &seen));
@@ -199,15 +202,16 @@ TEST(CompanionOffer, EscOrTheCloseBoxCancelsSetup)
 
 TEST(CompanionOffer, SilentWhenInstalledOrWithoutItsInstaller)
 {
+    GlobalsScope globals;
     RegistrySandbox sandbox;
-    UsePartnerFolder({});
+    UsePartnerFolder(globals, {});
     int accepted = -1;
     std::vector<SeenWindow> seen;
     EXPECT_EQ(OFFER_GO_ON, OfferCompanionAnswering(Key(VK_RETURN), &accepted, &seen));
     EXPECT_EQ(0, accepted);
     EXPECT_TRUE(seen.empty());
 
-    UsePartnerFolder({"TarvexEmailComp20.exe"});
+    UsePartnerFolder(globals, {"TarvexEmailComp20.exe"});
     MakeFile("C:\\Mail\\txofcsvc.dll");
     SetText(HKEY_LOCAL_MACHINE, CompanionKey, "InstallPath", "C:\\Mail");
     EXPECT_EQ(OFFER_GO_ON, OfferCompanionAnswering(Key(VK_RETURN), &accepted, &seen));
@@ -220,10 +224,10 @@ TEST(CompanionOffer, SilentWhenInstalledOrWithoutItsInstaller)
 // "Continue and install" bit by bit.
 TEST(OfferDialogs, ADialogThatCannotBeCreatedIsNoOffer)
 {
+    GlobalsScope globals;
     RegistrySandbox sandbox;
-    UsePartnerFolder({"TarvexEmailComp20.exe", "RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
-    HINSTANCE own = SetupInstance;
-    SetupInstance = GetModuleHandleA("kernel32.dll");  // holds neither template
+    UsePartnerFolder(globals, {"TarvexEmailComp20.exe", "RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
+    globals.SetInstance(GetModuleHandleA("kernel32.dll"));  // holds neither template
     int accepted = -1, offered = 0;
     EXPECT_EQ(OFFER_GO_ON, OfferEmailCompanion(&accepted));
     EXPECT_EQ(0, accepted);
@@ -231,7 +235,6 @@ TEST(OfferDialogs, ADialogThatCannotBeCreatedIsNoOffer)
     EXPECT_EQ(OFFER_GO_ON, OfferRegistryCleaner(&accepted, &offered));
     EXPECT_EQ(0, accepted);
     EXPECT_EQ(0, offered);
-    SetupInstance = own;
 }
 
 // --- The compatibility DLL and dialog 900 --------------------------------
@@ -249,7 +252,8 @@ static UINT CompatibilityCalls()
 
 TEST(RegistryCleanerCompatible, AsksThePartnerDllAndReleasesIt)
 {
-    UsePartnerFolder({"RB2compatibilityCheck.dll"});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {"RB2compatibilityCheck.dll"});
     SetCompatibility("1", "0");
     EXPECT_EQ(1, RegistryCleanerCompatible());
     EXPECT_EQ(1u, CompatibilityCalls());
@@ -257,21 +261,22 @@ TEST(RegistryCleanerCompatible, AsksThePartnerDllAndReleasesIt)
 
     SetCompatibility("0", "2");
     EXPECT_EQ(0, RegistryCleanerCompatible());  // reason 2 counts only from Vista on
-    IsVistaOrLater = 1;
+    globals.SetVistaOrLater(1);
     EXPECT_EQ(1, RegistryCleanerCompatible());
     SetCompatibility("0", "5");
     EXPECT_EQ(0, RegistryCleanerCompatible());
     EXPECT_EQ(4u, CompatibilityCalls());
-    IsVistaOrLater = 0;
+    globals.SetVistaOrLater(0);
 }
 
 TEST(RegistryCleanerCompatible, AMissingOrBrokenDllIsARefusal)
 {
-    UsePartnerFolder({});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {});
     EXPECT_EQ(0, RegistryCleanerCompatible());
-    UsePartnerFolder({"without-entry\\RB2compatibilityCheck.dll"});
+    UsePartnerFolder(globals, {"without-entry\\RB2compatibilityCheck.dll"});
     EXPECT_EQ(0, RegistryCleanerCompatible());
-    UsePartnerFolder({"TarvexEmailComp20.exe"});
+    UsePartnerFolder(globals, {"TarvexEmailComp20.exe"});
     MakeFile(std::string(PartnerFolder) + "RB2compatibilityCheck.dll");  // empty: not a DLL at all
     EXPECT_EQ(0, RegistryCleanerCompatible());
 }
@@ -300,7 +305,8 @@ static void ExpectCleanerDialogAsOpened(HWND dialog)
 
 TEST(CleanerOffer, AnsweredAsTheUserChooses)
 {
-    UsePartnerFolder({"RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {"RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
     int accepted = -1, offered = 0;
     std::vector<SeenWindow> seen;
     EXPECT_EQ(OFFER_GO_ON, OfferCleanerAnswering(Inspect(ExpectCleanerDialogAsOpened, Key(VK_RETURN)), &accepted,
@@ -325,23 +331,24 @@ TEST(CleanerOffer, AnsweredAsTheUserChooses)
 
 TEST(CleanerOffer, SilentWithoutPermissionOrInstaller)
 {
-    UsePartnerFolder({"RB2compatibilityCheck.dll"});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {"RB2compatibilityCheck.dll"});
     int accepted = -1, offered = 0;
     std::vector<SeenWindow> seen;
     EXPECT_EQ(OFFER_GO_ON, OfferCleanerAnswering(Key(VK_RETURN), &accepted, &offered, &seen));
     EXPECT_EQ(0, offered);
     EXPECT_EQ(0, accepted);
 
-    UsePartnerFolder({"RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
+    UsePartnerFolder(globals, {"RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
     SetCompatibility("0", "2");
     EXPECT_EQ(OFFER_GO_ON, OfferCleanerAnswering(Key(VK_RETURN), &accepted, &offered, &seen));
     EXPECT_EQ(0, offered);
     EXPECT_TRUE(seen.empty());
-    IsVistaOrLater = 1;  // the same answer permits the offer from Vista on
+    globals.SetVistaOrLater(1);  // the same answer permits the offer from Vista on
     EXPECT_EQ(OFFER_GO_ON, OfferCleanerAnswering(Key(VK_RETURN), &accepted, &offered, &seen));
     EXPECT_EQ(1, offered);
     EXPECT_EQ(1u, seen.size());
-    IsVistaOrLater = 0;
+    globals.SetVistaOrLater(0);
 }
 
 // --- The partner installers ----------------------------------------------
@@ -356,7 +363,8 @@ static std::vector<SeenWindow> Watching(const std::function<void()>& step, std::
 
 TEST(CleanerInstall, WaitsForTheLaunchersEventOrItsEnd)
 {
-    UsePartnerFolder({"duzorizu32.exe"});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {"duzorizu32.exe"});
     SetFixtureSetting("duzorizu32.exe", "SetEvent", "Tarvex32_SETUP_RB2RUNNING");
     EXPECT_EQ(1, RunRegistryCleanerInstall());
     std::vector<std::string> events = RecordedEvents();
@@ -376,7 +384,8 @@ TEST(CleanerInstall, WaitsForTheLaunchersEventOrItsEnd)
 
 TEST(CleanerInstall, AMissingLauncherIsNotReported)
 {
-    UsePartnerFolder({});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {});
     int result = -1;
     std::vector<SeenWindow> seen = Watching([&] { result = RunRegistryCleanerInstall(); });
     EXPECT_EQ(0, result);
@@ -385,7 +394,8 @@ TEST(CleanerInstall, AMissingLauncherIsNotReported)
 
 TEST(CleanerInstall, AnEventThatCannotBeCreatedIsReported)
 {
-    UsePartnerFolder({"duzorizu32.exe"});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {"duzorizu32.exe"});
     HANDLE taken = CreateMutexA(NULL, FALSE, "Tarvex32_SETUP_RB2RUNNING");  // the name holds another kind of object
     ASSERT_NE(nullptr, taken);
     int result = -1;
@@ -401,7 +411,8 @@ TEST(CleanerInstall, AnEventThatCannotBeCreatedIsReported)
 
 TEST(CompanionInstall, RunsTheInstallerFromTheSourceFolderAndWaits)
 {
-    UsePartnerFolder({"TarvexEmailComp20.exe"});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {"TarvexEmailComp20.exe"});
     SetFixtureSetting("TarvexEmailComp20.exe", "DelayMs", "400");
     DWORD start = GetTickCount();
     std::vector<SeenWindow> seen = Watching([] { RunEmailCompanionInstaller(); });
@@ -414,7 +425,8 @@ TEST(CompanionInstall, RunsTheInstallerFromTheSourceFolderAndWaits)
 
 TEST(CompanionInstall, AnInstallerThatCannotStartIsReported)
 {
-    UsePartnerFolder({});
+    GlobalsScope globals;
+    UsePartnerFolder(globals, {});
     std::vector<SeenWindow> seen = Watching([] { RunEmailCompanionInstaller(); }, {Press(IDOK)});
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ("Tarvex was unable to start the Email Companion installer.", seen[0].text);

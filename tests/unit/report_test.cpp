@@ -4,27 +4,22 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "setup/report.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "registry_sandbox.h"
+#include "setup_globals.h"
 #include "setup_run.h"
+#include "test_files.h"
 
 static const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tarvex32.exe";
 static const char* SettingsKey = "Software\\Halvard Software\\Tarvex\\Tarvex";
 static const std::string Server = TARVEX_WEB_SERVER "/instcmplt.cgi";
 static const std::string StandardQuery = "?pid=TVX-SETUP&ver=14.0.8688.1&lang=en&vid=demo";
 
-static void MakeFolders(const std::string& path)
-{
-    for (size_t i = 3; i < path.size(); ++i)
-        if (path[i] == '\\')
-            CreateDirectoryA(path.substr(0, i).c_str(), NULL);
-}
-
 // Puts a fixture's Tarvex32.exe at `path` and registers it under App Paths.
 static void Install(const char* fixtureFolder, const std::string& path = "C:\\Program Files\\Tarvex\\Tarvex32.exe")
 {
-    MakeFolders(path);
+    MakeFolders(path.substr(0, path.find_last_of('\\')));
     ASSERT_TRUE(CopyFixture(std::string(fixtureFolder) + "\\Tarvex32.exe", path)) << path;
     SetText(HKEY_LOCAL_MACHINE, AppPathsKey, "", path.c_str());
 }
@@ -39,9 +34,9 @@ protected:
         DeleteTree(HKEY_LOCAL_MACHINE, SettingsKey);
         RegisterRecordingBrowser();
         ZeroMemory(&run, sizeof run);
-        CopyBounded(SourceFolder, sizeof SourceFolder, "C:\\Partners\\");
+        globals.SetSourceFolder("C:\\Partners\\");
         CreateDirectoryA("C:\\Partners", NULL);
-        IsVistaOrLater = 0;
+        globals.SetVistaOrLater(0);
     }
 
     // The addresses the browser received, once `count` of them arrived (or
@@ -79,6 +74,7 @@ protected:
     }
 
     RunRecord run;
+    GlobalsScope globals;
 };
 
 TEST_F(CompletionReport, AFirstInstallationSendsTheProgramsStrings)

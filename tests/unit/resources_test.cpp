@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "dialog_template.h"
+#include "pe_file.h"
 #include "test_paths.h"
 
 static const DWORD Child = WS_CHILD | WS_VISIBLE;
@@ -327,18 +328,13 @@ TEST(ShippedProgram, ManifestDeclaresTheSetupProgram)
 
 static bool IsPe32(const char* path, WORD* machine, WORD* subsystem)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
+    std::vector<BYTE> image = ReadWholeFile(path);
+    PeFile pe(image);
+    if (!pe.Valid())
         return false;
-    BYTE header[1024];
-    DWORD read = 0;
-    ReadFile(file, header, sizeof header, &read, NULL);
-    CloseHandle(file);
-    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)header;
-    const IMAGE_NT_HEADERS32* nt = (const IMAGE_NT_HEADERS32*)(header + dos->e_lfanew);
-    *machine = nt->FileHeader.Machine;
-    *subsystem = nt->OptionalHeader.Subsystem;  // same offset in both formats
-    return nt->Signature == IMAGE_NT_SIGNATURE;
+    *machine = pe.Machine();
+    *subsystem = pe.Subsystem();
+    return true;
 }
 
 TEST(ShippedProgram, BothBuildsAreGuiProgramsOfTheirArchitecture)

@@ -9,21 +9,15 @@
 #include "offers/partner_launch.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "setup/globals.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
+#include "setup_globals.h"
 #include "setup_run.h"
 
 static const std::string Web = TARVEX_WEB_SERVER;
 static const std::string Host = Web.substr(Web.find("://") + 3);
 static const std::string Gate = Web + "/txgate.cgi?lang=EN&url=" + Host + "/txredir.cgi&param=";
-
-static size_t WaitForEvents(size_t count)
-{
-    for (int i = 0; i < 100 && RecordedEvents().size() < count; ++i)
-        Sleep(50);
-    return RecordedEvents().size();
-}
 
 static bool WaitUntil(std::function<bool()> condition)
 {
@@ -64,8 +58,9 @@ protected:
         DeleteFileA("C:\\tarvex-fixtures.ini");
         CreateDirectoryA("C:\\Partners", NULL);
         ASSERT_TRUE(CopyFixture("duzorizu32.exe", "C:\\Partners\\duzorizu32.exe"));
-        CopyBounded(SourceFolder, sizeof SourceFolder, "C:\\Partners\\");
+        globals_.SetSourceFolder("C:\\Partners\\");
     }
+    GlobalsScope globals_;
 };
 
 struct DialogLook {
@@ -137,10 +132,9 @@ TEST_F(ToolbarOffer, DecliningStartsNothingAndClosingCancelsSetupEvenAfterAChoic
                  {"the close box at once", CloseBox(), OFFER_CANCEL}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        int shown = 0, firefox = 0, installed = 0;
         Autopilot pilot(0, {c.answer});
         pilot.Start();
-        int choice = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX, &shown, &firefox, &installed);
+        auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX);
         std::vector<SeenWindow> seen = pilot.Finish();
         EXPECT_EQ(c.choice, choice);
         EXPECT_EQ(1u, seen.size());  // the offer, and no message after it
@@ -153,14 +147,11 @@ TEST_F(ToolbarOffer, DecliningStartsNothingAndClosingCancelsSetupEvenAfterAChoic
 
 TEST_F(ToolbarOffer, ADialogThatCannotBeMadeIsNoOffer)
 {
-    HINSTANCE own = SetupInstance;
-    SetupInstance = GetModuleHandleA("kernel32.dll");  // holds no dialog 500
-    int shown = 0, firefox = 0, installed = 0;
+    globals_.SetInstance(GetModuleHandleA("kernel32.dll"));  // holds no dialog 500
     Autopilot pilot(0, {});
     pilot.Start();
-    int choice = MakeToolbarOffer(TOOLBAR_OFFER_IE, &shown, &firefox, &installed);
+    auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
-    SetupInstance = own;
     EXPECT_EQ(OFFER_GO_ON, choice);
     EXPECT_EQ(0, shown);
     EXPECT_EQ(0, firefox);
@@ -203,10 +194,9 @@ TEST_F(ToolbarOffer, EachLauncherExitCodeGivesItsMessageAndChoice)
         SCOPED_TRACE(std::string("exit code ") + c.exitCode + (c.browser == TOOLBAR_OFFER_IE ? " /tbie" : " /tbff"));
         DeleteFileA("C:\\tarvex-events.log");
         SetFixtureSetting("duzorizu32.exe", "ExitCode", c.exitCode);
-        int shown = 0, firefox = 0, installed = 0;
         Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
         pilot.Start();
-        int choice = MakeToolbarOffer(c.browser, &shown, &firefox, &installed);
+        auto [choice, shown, firefox, installed] = MakeToolbarOffer(c.browser);
         std::vector<SeenWindow> seen = pilot.Finish();
 
         EXPECT_EQ(c.choice, choice);
@@ -238,10 +228,9 @@ TEST_F(ToolbarOffer, AMissingLauncherIsReportedAndSetupGoesOn)
     CreateDirectoryA("C:\\Elsewhere", NULL);
     ASSERT_TRUE(CopyFixture("duzorizu32.exe", "C:\\Elsewhere\\duzorizu32.exe"));
     SetCurrentDirectoryA("C:\\Elsewhere");
-    int shown = 0, firefox = 0, installed = 0;
     Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
     pilot.Start();
-    int choice = MakeToolbarOffer(TOOLBAR_OFFER_IE, &shown, &firefox, &installed);
+    auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
     SetCurrentDirectoryA("C:\\");
     EXPECT_EQ(OFFER_GO_ON, choice);
@@ -378,6 +367,42 @@ TEST_F(ToolbarOffer, ADoubleClickOnEachLinkOpensItsPageOnce)
     ASSERT_EQ(2u, events.size());
     EXPECT_EQ(0u, events[0].find("browser.exe\t\"" + Gate + "GOTBTU\"\t")) << events[0];
     EXPECT_EQ(0u, events[1].find("browser.exe\t\"" + Gate + "GOTBPR\"\t")) << events[1];
+}
+
+// A link's focus rectangle is drawn by inverting: a repaint while the link
+// has the focus must keep it, or taking the focus away would invert it back
+// in as a stray rectangle.
+TEST_F(ToolbarOffer, ALinksFocusRectangleOutlastsARepaintAndGoesWithTheFocus)
+{
+    std::vector<uint32_t> plain, focused, repainted, left;
+    auto tabTo = [](HWND dialog, int id) {
+        PressKey(dialog, VK_TAB);
+        WaitUntil([&] { return GetDlgCtrlID(FocusedControl(dialog)) == id; });
+        Sleep(300);  // time for the screen to show it
+    };
+    Autopilot pilot(0, {Inspect(
+                            [&](HWND dialog) {
+                                RECT around = PlaceOf(dialog, IDC_TOOLBAR_TERMS);
+                                InflateRect(&around, 3, 3);
+                                MapWindowPoints(dialog, NULL, (POINT*)&around, 2);
+                                PaintNow(dialog);
+                                plain = ScreenPixels(around);
+                                tabTo(dialog, IDC_TOOLBAR_INSTALL);
+                                tabTo(dialog, IDC_TOOLBAR_TERMS);
+                                focused = ScreenPixels(around);
+                                PaintNow(dialog);
+                                repainted = ScreenPixels(around);
+                                tabTo(dialog, IDC_TOOLBAR_PRIVACY);
+                                left = ScreenPixels(around);
+                            },
+                            Key(VK_RETURN))});
+    pilot.Start();
+    ShowToolbarOffer(TOOLBAR_OFFER_IE);
+    pilot.Finish();
+
+    EXPECT_NE(plain, focused);
+    EXPECT_EQ(focused, repainted);
+    EXPECT_EQ(plain, left);
 }
 
 static std::vector<uint32_t> BitmapPixels(int id, int* width, int* height)

@@ -1,5 +1,5 @@
-#include "setup/shell_functions.h"
-#include "setup/system_facts.h"
+#include "text/shell_functions.h"
+#include "text/system_facts.h"
 #include "text/text.h"
 #include <shlobj.h>
 
@@ -33,7 +33,7 @@ BOOL ShellStart(SHELLEXECUTEINFOA* launch)
     return execute != NULL && execute(launch);
 }
 
-BOOL WINAPI ShellUserIsAdmin(void)
+BOOL ShellUserIsAdmin()
 {
     IsUserAnAdminFunction isUserAnAdmin = (IsUserAnAdminFunction)(void*)ShellFunction("IsUserAnAdmin");
     return isUserAnAdmin != NULL && isUserAnAdmin();

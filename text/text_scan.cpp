@@ -1,35 +1,5 @@
-#include "offers/eligibility.h"
-#include "text/text.h"
+#include "text/text_scan.h"
 #include <limits.h>
-
-static char RegistryText[REGISTRY_TEXT_CHARS];
-
-static bool IsTextType(DWORD type)
-{
-    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
-}
-
-char* ReadRegistryText(HKEY root, const char* subKey, const char* valueName)
-{
-    ZeroMemory(RegistryText, sizeof RegistryText);
-    HKEY key;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return RegistryText;
-    DWORD type = REG_NONE;
-    DWORD size = sizeof RegistryText;
-    LONG status = RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)RegistryText, &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || !IsTextType(type)) {
-        RegistryText[0] = '\0';
-        return RegistryText;
-    }
-    // A value stored without its terminator, or one that fills the buffer
-    // to the last byte, is cut rather than left running past the buffer.
-    if (size > sizeof RegistryText - 1)
-        size = sizeof RegistryText - 1;
-    RegistryText[size] = '\0';
-    return RegistryText;
-}
 
 const char* FindTextNoCase(const char* needle, const char* text)
 {

@@ -15,7 +15,7 @@ HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file);
 // ShellExecuteExA; FALSE where the shell cannot be had.
 BOOL ShellStart(SHELLEXECUTEINFOA* launch);
 // FALSE, "not an administrator", where the function is missing.
-BOOL WINAPI ShellUserIsAdmin(void);
+BOOL ShellUserIsAdmin();
 // The user's application-data folder into a buffer of MAX_PATH characters;
 // a failure code, as from a failing call, where the function is missing.
 HRESULT ShellGetAppDataFolder(char* path);

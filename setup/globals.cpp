@@ -1,8 +1,0 @@
-#include "setup/globals.h"
-
-HINSTANCE SetupInstance;
-char SetupCaption[SETUP_CAPTION_CHARS];
-HCURSOR BusyCursor;
-char SourceFolder[SETUP_PATH_CHARS];
-int IsVistaOrLater;
-int DllSearchRestricted;

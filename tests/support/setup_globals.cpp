@@ -1,0 +1,34 @@
+#include "setup_globals.h"
+
+GlobalsScope::GlobalsScope()
+    : instance_(SetupInstance), busyCursor_(BusyCursor), vistaOrLater_(IsVistaOrLater),
+      dllSearchRestricted_(DllSearchRestricted)
+{
+    CopyMemory(caption_, SetupCaption, sizeof caption_);
+    CopyMemory(sourceFolder_, SourceFolder, sizeof sourceFolder_);
+}
+
+GlobalsScope::~GlobalsScope()
+{
+    SetupInstance = instance_;
+    CopyMemory(SetupCaption, caption_, sizeof caption_);
+    BusyCursor = busyCursor_;
+    CopyMemory(SourceFolder, sourceFolder_, sizeof sourceFolder_);
+    IsVistaOrLater = vistaOrLater_;
+    DllSearchRestricted = dllSearchRestricted_;
+}
+
+void GlobalsScope::SetInstance(HINSTANCE instance)
+{
+    SetupInstance = instance;
+}
+
+void GlobalsScope::SetSourceFolder(const char* folder)
+{
+    lstrcpynA(SourceFolder, folder, sizeof SourceFolder);
+}
+
+void GlobalsScope::SetVistaOrLater(int vistaOrLater)
+{
+    IsVistaOrLater = vistaOrLater;
+}

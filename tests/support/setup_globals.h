@@ -1,0 +1,26 @@
+// Setup's process-wide globals (text/globals.h) as a test sets them: for
+// the life of the object, which puts back what they held before.
+#pragma once
+#include <windows.h>
+#include "text/globals.h"
+
+class GlobalsScope {
+public:
+    GlobalsScope();
+    ~GlobalsScope();
+    GlobalsScope(const GlobalsScope&) = delete;
+    GlobalsScope& operator=(const GlobalsScope&) = delete;
+
+    void SetInstance(HINSTANCE instance);
+    // The folder with its trailing separator, as FindSourceFolder leaves it.
+    void SetSourceFolder(const char* folder);
+    void SetVistaOrLater(int vistaOrLater);
+
+private:
+    HINSTANCE instance_;
+    char caption_[SETUP_CAPTION_CHARS];
+    HCURSOR busyCursor_;
+    char sourceFolder_[SETUP_PATH_CHARS];
+    int vistaOrLater_;
+    int dllSearchRestricted_;
+};

@@ -1,0 +1,91 @@
+#include "text/system_facts.h"
+#include "text/shell_functions.h"
+
+SystemFactsReplacements ReplacedSystemFacts;
+
+// The version record does not change while setup runs: the system is asked
+// once, for the longer record where it has one (Windows 95 and NT 4.0
+// before Service Pack 6 know only the short one).
+static OSVERSIONINFOEXA KnownVersion;
+static int VersionAsked;  // 0 not yet, 1 known, -1 unreadable
+
+static BOOL AskWindowsVersionOnce(LPOSVERSIONINFOA info)
+{
+    if (VersionAsked == 0) {
+        KnownVersion.dwOSVersionInfoSize = sizeof KnownVersion;
+        if (!GetVersionExA((LPOSVERSIONINFOA)&KnownVersion)) {
+            ZeroMemory(&KnownVersion, sizeof KnownVersion);
+            KnownVersion.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+        }
+        VersionAsked = KnownVersion.dwOSVersionInfoSize == sizeof KnownVersion ||
+                               GetVersionExA((LPOSVERSIONINFOA)&KnownVersion)
+                           ? 1
+                           : -1;
+    }
+    DWORD size = info->dwOSVersionInfoSize;
+    bool known = size == sizeof(OSVERSIONINFOA) || size == sizeof(OSVERSIONINFOEXA);
+    if (VersionAsked < 0 || !known || size > KnownVersion.dwOSVersionInfoSize)
+        return FALSE;
+    CopyMemory(info, &KnownVersion, size);
+    info->dwOSVersionInfoSize = size;
+    return TRUE;
+}
+
+BOOL QueryWindowsVersion(LPOSVERSIONINFOA info)
+{
+    if (ReplacedSystemFacts.windowsVersion != NULL)
+        return ReplacedSystemFacts.windowsVersion(info);
+    return AskWindowsVersionOnce(info);
+}
+
+typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
+typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
+
+int QueryMajorVersionAtLeast(DWORD major)
+{
+    if (ReplacedSystemFacts.majorVersionAtLeast != NULL)
+        return ReplacedSystemFacts.majorVersionAtLeast(major);
+    // Looked up at run time: systems before Windows 2000 lack both.
+    HMODULE kernel = KernelLibrary();
+    VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
+    ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
+    if (verify == NULL || condition == NULL)
+        return 0;
+    OSVERSIONINFOEXA wanted;
+    ZeroMemory(&wanted, sizeof wanted);
+    wanted.dwOSVersionInfoSize = sizeof wanted;
+    wanted.dwMajorVersion = major;
+    ULONGLONG mask = condition(0, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    return verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
+}
+
+BOOL QueryUserIsAdmin()
+{
+    if (ReplacedSystemFacts.userIsAdmin != NULL)
+        return ReplacedSystemFacts.userIsAdmin();
+    return ShellUserIsAdmin();
+}
+
+void QueryLocalTime(LPSYSTEMTIME time)
+{
+    if (ReplacedSystemFacts.localTime != NULL)
+        ReplacedSystemFacts.localTime(time);
+    else
+        GetLocalTime(time);
+}
+
+FARPROC QueryProcAddress(HMODULE module, LPCSTR name)
+{
+    if (ReplacedSystemFacts.procAddress != NULL)
+        return ReplacedSystemFacts.procAddress(module, name);
+    return GetProcAddress(module, name);
+}
+
+static HMODULE Kernel;
+
+HMODULE KernelLibrary()
+{
+    if (Kernel == NULL)
+        Kernel = GetModuleHandleA("kernel32.dll");
+    return Kernel;
+}
