@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <string>
+#include <string.h>
 #include <string.h>
 #include "text/text.h"
 
@@ -99,6 +101,19 @@ TEST(FormatBounded, OneCharacterMoreIsCut)
     EXPECT_EQ(BOUNDED_TRUNCATED, FormatBounded(c.bytes, 6, "%s%d", "abc", 423));
     EXPECT_STREQ("abc42", c.bytes);
     EXPECT_TRUE(c.UntouchedFrom(6));
+}
+
+// The system formats at most 1023 characters: a text that long or longer is
+// reported cut however large the destination, never as whole.
+TEST(FormatBounded, TextsBeyondTheSystemLimitAreReportedCut)
+{
+    static char text[2048];
+    std::string long1500(1500, 'x');
+    EXPECT_EQ(BOUNDED_TRUNCATED, FormatBounded(text, sizeof text, "%s", long1500.c_str()));
+    EXPECT_EQ(1023u, strlen(text));
+    std::string long1022(1022, 'y');
+    EXPECT_EQ(S_OK, FormatBounded(text, sizeof text, "%s", long1022.c_str()));
+    EXPECT_EQ(long1022, text);
 }
 
 TEST(FormatBounded, SupportsTheConversionsSetupUses)
