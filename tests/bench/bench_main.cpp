@@ -1,19 +1,28 @@
-// Times a program's start to its first window, and its last answered window
-// to its end, leaving out the time of the programs it started (installers):
-//   bench_setup.exe RUNS YARDSTICK [YARDSTICK ...]
-// Setup runs from the source folder of the typical scenario, alternating
-// with the yardstick programs. Each run answers every window with Enter and
-// prints one line: program, milliseconds to the first window, milliseconds
-// from the last answer to the end without child processes, and the time of
-// the child processes.
+// Times setup against the programs that do the least its job allows, in
+// rounds, each pair in turn (the order swapped every round, so neither
+// always runs on the heels of the other):
+//   first window: setup of the typical run until dialog 500 shows, against
+//     bench_minimal_v6.exe until its message box shows (each is ended there);
+//   whole plain run: setup with only the package beside it (no offer, the
+//     product installed, the report opened), against bench_floor.exe, which
+//     does what that run must do and nothing else.
+// Before the rounds, bench_steps.exe times setup's own start-up steps from
+// the typical run's source folder, in nine processes.
+//   bench_setup.exe ROUNDS [STEP_REPETITIONS]
+// Prints tab-separated lines: bench_steps' lines ("step" ...), then
+// "first-window" or "whole-run", the program, the round (0 only warms up:
+// the first window in a prefix starts Wine's desktop) and milliseconds, or
+// "failed" and why.
 #include <windows.h>
-#include <tlhelp32.h>
+#include <msi.h>
 #include <stdio.h>
-#include <map>
 #include <string>
-#include <vector>
 #include "scenario.h"
-#include "ui_driver.h"
+#include "registry_sandbox.h"
+#include "offers/eligibility.h"
+
+static const char* PlainFolder = "C:\\Plain";
+static const char* PackageFixture = "product-14.0\\TARVEX140.MSI";
 
 static double Now()
 {
@@ -23,92 +32,154 @@ static double Now()
     return count.QuadPart * 1000.0 / frequency.QuadPart;
 }
 
-// Children of the process: their handles, opened as soon as they are seen,
-// so their whole lifetime can be read afterwards.
-static void CollectChildren(DWORD parent, std::map<DWORD, HANDLE>* children)
+static std::string Beside(const char* name)
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        bool known = children->count(entry.th32ProcessID) != 0;
-        bool child = entry.th32ParentProcessID == parent || children->count(entry.th32ParentProcessID) != 0;
-        // Installers are waited for and left out; the browser setup opens the
-        // report in is not waited for, so its start stays part of setup's time.
-        bool left = lstrcmpiA(entry.szExeFile, "explorer.exe") == 0 || lstrcmpiA(entry.szExeFile, "iexplore.exe") == 0;
-        if (child && !known && !left)
-            (*children)[entry.th32ProcessID] =
-                OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.rfind('\\') + 1) + name;
+}
+
+static bool Start(const std::string& program, const std::string& arguments, PROCESS_INFORMATION* process,
+                  bool shareOutput = false)
+{
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    if (shareOutput) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     }
-    CloseHandle(snapshot);
+    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+    return CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, shareOutput, 0, NULL, NULL, &startup,
+                          process) != 0;
 }
 
-static double LifetimeMs(HANDLE process)
+// The program's exit code, or the system's error code when it could not be
+// started, with the top bit set to tell the two apart.
+static DWORD RunToEnd(const std::string& program, const std::string& arguments, bool shareOutput = false)
 {
-    FILETIME created, ended, kernel, user;
-    if (process == NULL || !GetProcessTimes(process, &created, &ended, &kernel, &user))
-        return 0;
-    ULARGE_INTEGER a, b;
-    a.LowPart = created.dwLowDateTime;
-    a.HighPart = created.dwHighDateTime;
-    b.LowPart = ended.dwLowDateTime;
-    b.HighPart = ended.dwHighDateTime;
-    return b.QuadPart > a.QuadPart ? (b.QuadPart - a.QuadPart) / 10000.0 : 0;
-}
-
-static void RunOnce(const char* program)
-{
-    STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION process;
-    std::string commandLine = std::string("\"") + program + "\"";
-    double start = Now();
-    if (!CreateProcessA(program, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
-        printf("%s\tcannot start\n", program);
-        return;
-    }
-    std::vector<HWND> seen;
-    std::map<DWORD, HANDLE> children;
-    double firstWindow = -1, lastAnswer = start;
-    for (;;) {
-        CollectChildren(process.dwProcessId, &children);
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
-            break;
-        HWND window = FindNewDialog(process.dwProcessId, seen);
-        if (window == NULL) {
-            Sleep(1);
-            continue;
-        }
-        if (firstWindow < 0)
-            firstWindow = Now() - start;
-        seen.push_back(window);
-        Sleep(100);  // let the window settle before it is answered
-        lastAnswer = Now();
-        PressKey(window, VK_RETURN);
-    }
-    double end = Now();
-    double childTime = 0;
-    for (auto& child : children) {
-        WaitForSingleObject(child.second, 10000);
-        childTime += LifetimeMs(child.second);
-        CloseHandle(child.second);
-    }
+    if (!Start(program, arguments, &process, shareOutput))
+        return GetLastError() | 0x80000000u;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = (DWORD)-1;
+    GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    double shutdown = end - lastAnswer - childTime;
-    printf("%s\t%.1f\t%.1f\t%.1f\n", program, firstWindow, shutdown < 0 ? 0 : shutdown, childTime);
+    return code;
+}
+
+// Milliseconds from the start of the program to its first visible dialog,
+// or -1 when it shows none; the program is ended there.
+static double FirstWindowMs(const std::string& program)
+{
+    PROCESS_INFORMATION process;
+    double start = Now();
+    if (!Start(program, "", &process))
+        return -1;
+    std::vector<HWND> none;
+    double shown = -1;
+    while (Now() - start < 30000) {
+        if (FindNewDialog(process.dwProcessId, none) != NULL) {
+            shown = Now() - start;
+            break;
+        }
+        if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0)
+            break;
+    }
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return shown;
+}
+
+// Lets the windows and processes of the last run go before the next starts.
+static void Settle()
+{
+    Sleep(30);
+}
+
+static void PrintFirstWindow(const char* name, const std::string& program, int round)
+{
+    // The toolbar is offered once in six months: the hold the last run took
+    // would keep dialog 500 away.
+    DeleteTree(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY);
+    Settle();
+    double ms = FirstWindowMs(program);
+    if (ms < 0)
+        printf("first-window\t%s\t%d\tfailed\tno window\n", name, round);
+    else
+        printf("first-window\t%s\t%d\t%.2f\n", name, round, ms);
+}
+
+// A whole plain run must leave the product installed and have opened the
+// report. The product is removed again for the next run, in this process,
+// which takes a fraction of the time another msiexec would.
+static void PrintWholeRun(const char* name, const std::string& program, const std::string& arguments, int round)
+{
+    std::string package = std::string(PlainFolder) + "\\TARVEX140.MSI";
+    size_t opened = RecordedEvents().size();
+    Settle();
+    double start = Now();
+    DWORD code = RunToEnd(program, arguments);
+    double ms = Now() - start;
+    std::vector<std::string> events = RecordedEvents();
+    for (double waited = Now(); events.size() <= opened && Now() - waited < 8000; events = RecordedEvents())
+        Sleep(5);  // the browser is not waited for and may log after the run
+    std::string address = events.size() > opened ? events[opened] : "";
+    bool reported = address.find(ReportAddress("3pa=&bm=1")) != std::string::npos;
+    bool installed = ProductInstalled();
+    if (code != 0 || !installed || !reported)
+        printf("whole-run\t%s\t%d\tfailed\texit code 0x%lX, %s, %s\n", name, round, code,
+               installed ? "installed" : "not installed", reported ? "reported" : "no report");
+    else
+        printf("whole-run\t%s\t%d\t%.2f\n", name, round, ms);
+    MsiInstallProductA(package.c_str(), "REMOVE=ALL");
 }
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    if (argc < 2)
         return 2;
-    int runs = atoi(argv[1]);
-    const char* scenario = getenv("BENCH_SCENARIO");
-    std::string setup = PrepareMachine(FindScenario(scenario != NULL ? scenario : "typical")->machine);
-    for (int run = 0; run < runs; ++run) {
-        RunOnce(setup.c_str());  // interleaved, so all see the same machine load
-        for (int i = 2; i < argc; ++i)
-            RunOnce(argv[i]);
+    int rounds = atoi(argv[1]);
+    const char* repetitions = argc > 2 ? argv[2] : "200";
+    MsiSetInternalUI(INSTALLUILEVEL_NONE, NULL);
+
+    std::string setup = PrepareMachine(FindScenario("typical")->machine);
+    std::string steps = "C:\\Downloads\\bench_steps.exe";
+    CopyFileA(Beside("bench_steps.exe").c_str(), steps.c_str(), FALSE);
+    SetWindowsVersionFor("bench_steps.exe", "winxp");
+    // A first call is timed once a process: several processes make it a median.
+    for (int run = 0; run < 9; ++run) {
+        DeleteTree(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY);
+        RunToEnd(steps, repetitions, true);
+    }
+
+    std::string minimal = "C:\\Downloads\\bench_minimal_v6.exe";
+    CopyFileA(Beside("bench_minimal_v6.exe").c_str(), minimal.c_str(), FALSE);
+    std::string plainSetup = PrepareSourceFolder(PlainFolder, {PackageFixture});
+    std::string floor = std::string(PlainFolder) + "\\bench_floor.exe";
+    CopyFileA(Beside("bench_floor.exe").c_str(), floor.c_str(), FALSE);
+    std::string address = ReportAddress("3pa=&bm=1");  // holds no blank
+
+    for (int round = 0; round <= rounds; ++round) {
+        bool setupFirst = round % 2 == 0;
+        for (int turn = 0; turn < 2; ++turn) {
+            if ((turn == 0) == setupFirst)
+                PrintFirstWindow("setup", setup, round);
+            else
+                PrintFirstWindow("minimal-v6", minimal, round);
+        }
+        for (int turn = 0; turn < 2; ++turn) {
+            if ((turn == 0) == setupFirst)
+                PrintWholeRun("setup", plainSetup, "", round);
+            else
+                PrintWholeRun("floor", floor, address, round);
+        }
+        fflush(stdout);
     }
     return 0;
 }

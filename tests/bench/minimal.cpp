@@ -1,9 +1,10 @@
-// The yardstick for setup's start-up and shut-down: a Win32 program that only
-// shows a message box.
+// The yardstick for setup's first window: a program that only shows a
+// message box, under setup's manifest, so that the box is drawn with
+// version 6 of the common controls as setup's dialogs are. Like setup it
+// starts without a C runtime.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+extern "C" void WINAPI YardstickStart(void)
 {
-    MessageBoxA(NULL, "Minimal program", "Minimal", MB_OK);
-    return 0;
+    ExitProcess(MessageBoxA(NULL, "Minimal program", "Minimal", MB_OK) == IDOK ? 0 : 1);
 }
