@@ -10,7 +10,8 @@
 #include <stdlib.h>
 #include <algorithm>
 #include <vector>
-#include "setup/globals.h"
+#include "text/globals.h"
+#include "setup/machine_probes.h"
 #include "setup/checks.h"
 #include "setup/report.h"
 #include "offers/offers.h"

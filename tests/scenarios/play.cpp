@@ -191,6 +191,11 @@ bool AddOnEntriesWritten()
            GetNumber(HKEY_LOCAL_MACHINE, AddOnKeys[1], "Compatibility Flags") == 0x400;
 }
 
+std::string ReportAddress(const std::string& query)
+{
+    return std::string(TARVEX_WEB_SERVER) + "/instcmplt.cgi?pid=TVX-SETUP&ver=14.0.8688.1&lang=en&vid=demo&" + query;
+}
+
 std::vector<std::string> ExpectedAddresses(const Expected& expected)
 {
     std::string server = TARVEX_WEB_SERVER;
@@ -199,7 +204,7 @@ std::vector<std::string> ExpectedAddresses(const Expected& expected)
     for (const std::string& page : expected.pages)
         addresses.push_back(server + "/txgate.cgi?lang=EN&url=" + host + "/txredir.cgi&param=" + page);
     if (!expected.report.empty())
-        addresses.push_back(server + "/instcmplt.cgi?pid=TVX-SETUP&ver=14.0.8688.1&lang=en&vid=demo&" + expected.report);
+        addresses.push_back(ReportAddress(expected.report));
     return addresses;
 }
 

@@ -81,6 +81,8 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bo
 // The registry values setup may write, as text, one per line.
 std::vector<std::string> RegistryWritten();
 bool AddOnEntriesWritten();
+// The completion report's address for a query part ("3pa=...&bm=...").
+std::string ReportAddress(const std::string& query);
 // The addresses the shell must be asked to open, in order: the pages of the
 // offer's links, then the completion report.
 std::vector<std::string> ExpectedAddresses(const Expected& expected);
