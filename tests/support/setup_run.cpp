@@ -64,8 +64,18 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
     std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
-                        currentFolder.empty() ? NULL : currentFolder.c_str(), &startup, &process))
+    // Wine's 32-bit mode on a busy machine has been seen to refuse a start
+    // once; a second try tells such a refusal from a program that cannot run.
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        started = CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
+                                 currentFolder.empty() ? NULL : currentFolder.c_str(), &startup, &process) != 0;
+        if (!started) {
+            fprintf(stderr, "setup_run: %s did not start (error %lu)\n", program.c_str(), GetLastError());
+            Sleep(500);
+        }
+    }
+    if (!started)
         return result;
     Autopilot pilot(process.dwProcessId, answers, pictureFolder);
     if (userAnswers)
