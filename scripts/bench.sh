@@ -4,12 +4,12 @@
 # times of setup against the programs that do the least its job allows
 # (interleaved rounds, as medians, lower quartiles and spreads); and the
 # time of the whole test suite.
-#   BENCH_ROUNDS            rounds of each pair of runs (default 800)
+#   BENCH_ROUNDS            rounds of each pair of runs (default 300)
 #   BENCH_STEP_REPETITIONS  repetitions of each start-up step (default 200)
 #   BENCH_SUITE=0           leaves out the test suite
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-rounds=${BENCH_ROUNDS:-800}
+rounds=${BENCH_ROUNDS:-300}
 repetitions=${BENCH_STEP_REPETITIONS:-200}
 
 echo "== Size"
