@@ -117,31 +117,24 @@ int EmailCompanionInstalled()
     return FileIsMissing(marker, &found) ? 0 : 1;
 }
 
-int OfferEmailCompanion(int* companionAccepted)
+OfferOutcome OfferEmailCompanion()
 {
-    *companionAccepted = 0;
-    if (EmailCompanionInstalled())
-        return OFFER_GO_ON;
-    if (!FoundInSourceFolder(CompanionInstaller))
-        return OFFER_GO_ON;
+    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0};
+    if (EmailCompanionInstalled() || !FoundInSourceFolder(CompanionInstaller))
+        return outcome;
 
     OfferDialog offer = CompanionOffer;
     INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer, true);
     if (result == -1)
-        return OFFER_GO_ON;  // a dialog the user never saw offers nothing
-    return OfferChoiceOf(result, companionAccepted);
+        return outcome;  // a dialog the user never saw offers nothing
+    outcome.shown = 1;
+    outcome.choice = OfferChoiceOf(result, &outcome.accepted);
+    return outcome;
 }
 
 void RunEmailCompanionInstaller()
 {
-    HCURSOR kept = SetCursor(BusyCursor);
-    OwnedHandle process;
-    if (!StartPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, &process)) {
-        SetCursor(kept);
+    PartnerRun run = RunPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, NULL);
+    if (run.end == PARTNER_NOT_STARTED)
         ShowMessageText(NULL, IDS_COMPANION_NOT_STARTED, MB_ICONWARNING | MB_OK);
-        return;
-    }
-    if (process.Holds())
-        WaitForSingleObject(process, INFINITE);
-    SetCursor(kept);
 }

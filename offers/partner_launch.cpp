@@ -2,57 +2,51 @@
 #include "offers/partner_start.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
-#define LAUNCHER_ARGUMENT_CHARS 10
-
 int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage)
 {
-    HCURSOR kept = SetCursor(BusyCursor);
-    OwnedHandle process;
-    if (!StartPartnerProgram(fileName, arguments, ElevationVerb(), SW_HIDE, &process)) {
-        SetCursor(kept);
+    PartnerRun run = RunPartnerProgram(fileName, arguments, ElevationVerb(), SW_HIDE, NULL);
+    if (run.end == PARTNER_NOT_STARTED)
         ShowMessageText(NULL, failureMessage, MB_ICONWARNING | MB_OK);
-        return -1;
-    }
-    // Started, but with nothing to wait for: how it ended is unknown.
-    DWORD exitCode = (DWORD)-1;
-    if (process.Holds()) {
-        WaitForSingleObject(process, INFINITE);
-        if (!GetExitCodeProcess(process, &exitCode))
-            exitCode = (DWORD)-1;
-    }
-    SetCursor(kept);
-    return (int)exitCode;
+    return run.end == PARTNER_ENDED ? (int)run.exitCode : -1;
 }
 
-int InstallToolbar(int browser, int* installed)
+LauncherVerdict ClassifyLauncherExit(int browser, int exitCode)
 {
-    char arguments[LAUNCHER_ARGUMENT_CHARS];
-    (void)CopyBounded(arguments, sizeof arguments, browser == TOOLBAR_OFFER_FIREFOX ? "/tbff" : "/tbie");  // fits
-
-    int exitCode = RunPartnerLauncher(PARTNER_LAUNCHER, arguments, IDS_LAUNCHER_NOT_STARTED);
+    LauncherVerdict verdict = {0, MB_ICONINFORMATION, 0, OFFER_GO_ON};
     switch (exitCode) {
     case -1:
         break;
     case LAUNCHER_TOOLBAR_INSTALLED:
-        ShowMessage(NULL, browser == TOOLBAR_OFFER_FIREFOX ? IDS_TOOLBAR_INSTALLED_FIREFOX : IDS_TOOLBAR_INSTALLED_IE,
-                    MB_ICONINFORMATION);
-        *installed = 1;
+        verdict.message = browser == TOOLBAR_OFFER_FIREFOX ? IDS_TOOLBAR_INSTALLED_FIREFOX : IDS_TOOLBAR_INSTALLED_IE;
+        verdict.installed = 1;
         break;
     case LAUNCHER_TOOLBAR_FAILED:
-        ShowMessage(NULL, IDS_TOOLBAR_FAILED, MB_ICONINFORMATION);
+        verdict.message = IDS_TOOLBAR_FAILED;
         break;
     case LAUNCHER_DESKTOP_SEARCH_FAILED:
-        ShowMessage(NULL, IDS_DESKTOP_SEARCH_FAILED, MB_ICONINFORMATION);
+        verdict.message = IDS_DESKTOP_SEARCH_FAILED;
         break;
     case LAUNCHER_DESKTOP_SEARCH_BLOCKED:
-        return OFFER_DESKTOP_SEARCH_BLOCKED;
+        verdict.choice = OFFER_DESKTOP_SEARCH_BLOCKED;  // told at the end of setup
+        break;
     default:
-        ShowMessage(NULL, IDS_LAUNCHER_ERROR, MB_ICONERROR, exitCode);
+        verdict.message = IDS_LAUNCHER_ERROR;
+        verdict.icon = MB_ICONERROR;
         break;
     }
-    return OFFER_GO_ON;
+    return verdict;
+}
+
+int InstallToolbar(int browser, int* installed)
+{
+    int exitCode = RunPartnerLauncher(PARTNER_LAUNCHER, browser == TOOLBAR_OFFER_FIREFOX ? "/tbff" : "/tbie",
+                                      IDS_LAUNCHER_NOT_STARTED);
+    LauncherVerdict verdict = ClassifyLauncherExit(browser, exitCode);
+    if (verdict.message != 0)
+        ShowMessage(NULL, verdict.message, verdict.icon, exitCode);  // only the error's text takes it
+    *installed = verdict.installed;
+    return verdict.choice;
 }

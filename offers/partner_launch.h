@@ -17,6 +17,17 @@
 // been shown) or when the shell gave no process to wait for (no message).
 int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage);
 
+// What the launcher's exit code means for the user: the message to show
+// (0 for none) with its icon, whether the toolbar is installed, and the
+// offer choice. -1 is a launcher whose end could not be seen.
+struct LauncherVerdict {
+    UINT message;
+    UINT icon;
+    int installed;
+    int choice;
+};
+LauncherVerdict ClassifyLauncherExit(int browser, int exitCode);
+
 // Installs the toolbar for the browser (TOOLBAR_OFFER_IE or
 // TOOLBAR_OFFER_FIREFOX) and tells the user how it went. Sets *installed to
 // 1 on success. Returns OFFER_DESKTOP_SEARCH_BLOCKED when the launcher says

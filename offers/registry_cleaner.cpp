@@ -2,16 +2,12 @@
 #include "offers/offer_dialog.h"
 #include "offers/partner_start.h"
 #include "offers/partner_launch.h"
-#include "setup/report.h"
 #include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
 
 #define PARTNER_PATH_CHARS 520
 #define REASON_VISTA_OR_LATER 2
-// Only for a start the shell gave no process handle for: the launcher's
-// end cannot be seen then, so the wait for its event has a bound.
-#define EVENT_WAIT_WITHOUT_PROCESS_MS (5 * 60 * 1000)
 
 static const char CompatibilityDll[] = "RB2compatibilityCheck.dll";
 static const char CleanerInstaller[] = "RegistryBooster2Tvex.exe";
@@ -63,52 +59,29 @@ int RegistryCleanerInstalledNow()
     return RegistryCleanerCompatible() ? 0 : 1;
 }
 
-int OfferRegistryCleaner(int* cleanerAccepted, int* cleanerOffered)
+OfferOutcome OfferRegistryCleaner()
 {
-    *cleanerAccepted = 0;
-    if (!RegistryCleanerCompatible())
-        return OFFER_GO_ON;
-    if (!FoundInSourceFolder(CleanerInstaller))
-        return OFFER_GO_ON;
+    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0};
+    if (!RegistryCleanerCompatible() || !FoundInSourceFolder(CleanerInstaller))
+        return outcome;
 
-    *cleanerOffered = 1;
     OfferDialog offer = CleanerOffer;
     INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer, true);
-    if (result == -1) {
-        *cleanerOffered = 0;  // the user never saw it: no offer was made
-        return OFFER_GO_ON;
-    }
-    return OfferChoiceOf(result, cleanerAccepted);
+    if (result == -1)
+        return outcome;  // the user never saw it: no offer was made
+    outcome.shown = 1;
+    outcome.choice = OfferChoiceOf(result, &outcome.accepted);
+    return outcome;
 }
 
-// The launcher sets the event once the cleaner's installer runs; one that
-// ends without setting it must not keep setup waiting, so its end counts
-// too. Answers whether the event was set.
-static int WaitForCleanerEvent(HANDLE event, HANDLE launcher)
-{
-    if (launcher == NULL)
-        return WaitForSingleObject(event, EVENT_WAIT_WITHOUT_PROCESS_MS) == WAIT_OBJECT_0;
-    HANDLE waited[2] = {event, launcher};
-    DWORD woken = WaitForMultipleObjects(2, waited, FALSE, INFINITE);
-    if (woken == WAIT_OBJECT_0)
-        return 1;
-    // The launcher may have set the event just before it ended.
-    return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
-}
-
+// The launcher sets the event once the cleaner's installer runs; the wait
+// also ends when the launcher ends without setting it.
 int RunRegistryCleanerInstall()
 {
-    HCURSOR kept = SetCursor(BusyCursor);
     OwnedHandle event(CreateEventA(NULL, TRUE, FALSE, CleanerRunningEvent));
     if (!event.Holds()) {
-        SetCursor(kept);
         ShowMessageText(NULL, IDS_CLEANER_NOT_STARTED, MB_ICONWARNING | MB_OK);
         return 0;
     }
-    OwnedHandle launcher;
-    int signalled = 0;
-    if (StartPartnerProgram(PARTNER_LAUNCHER, "/rb2", ElevationVerb(), SW_HIDE, &launcher))
-        signalled = WaitForCleanerEvent(event, launcher);
-    SetCursor(kept);
-    return signalled;
+    return RunPartnerProgram(PARTNER_LAUNCHER, "/rb2", ElevationVerb(), SW_HIDE, event).end == PARTNER_SIGNALLED;
 }

@@ -5,7 +5,6 @@
 #include "offers/partner_launch.h"
 #include "resources/resource.h"
 
-
 // Dialogs 500 and 503: the heading and the install button bold, the install
 // button selected, two links, and the picture of the browser's toolbar.
 static const OfferDialog ToolbarOffer = {{IDC_TOOLBAR_HEADING, IDC_TOOLBAR_INSTALL, 0},
@@ -26,26 +25,25 @@ INT_PTR ShowToolbarOffer(int browser)
     return ShowOfferDialog(firefox ? IDD_TOOLBAR_FIREFOX : IDD_TOOLBAR_IE, &offer, false);
 }
 
-ToolbarOfferOutcome MakeToolbarOffer(int browser)
+OfferOutcome MakeToolbarOffer(int browser)
 {
-    ToolbarOfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0};
+    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0};
     INT_PTR result = ShowToolbarOffer(browser);
     if (result == -1)
         return outcome;  // no dialog could be made, so no offer was seen and none accepted
     outcome.shown = 1;
     outcome.isFirefox = browser == TOOLBAR_OFFER_FIREFOX;
-    if ((result & OFFER_RESULT_CONTINUE) == 0)
-        outcome.choice = OFFER_CANCEL;
-    else if ((result & OFFER_RESULT_INSTALL) != 0)
+    outcome.choice = OfferChoiceOf(result, &outcome.accepted);
+    if (outcome.choice == OFFER_GO_ON && outcome.accepted)
         outcome.choice = InstallToolbar(browser, &outcome.installed);
     return outcome;
 }
 
-ToolbarOfferOutcome OfferBrowserToolbar()
+OfferOutcome OfferBrowserToolbar()
 {
     int browser = DecideToolbarOffer();
     if (browser == NO_TOOLBAR_OFFER) {
-        ToolbarOfferOutcome none = {OFFER_GO_ON, 0, 0, 0};
+        OfferOutcome none = {OFFER_GO_ON, 0, 0, 0, 0};
         return none;
     }
     return MakeToolbarOffer(browser);

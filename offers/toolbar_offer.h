@@ -13,4 +13,4 @@ INT_PTR ShowToolbarOffer(int browser);
 
 // The offer step once the browser is chosen: shows the offer and installs
 // an accepted toolbar. A dialog that could not be made is no offer.
-ToolbarOfferOutcome MakeToolbarOffer(int browser);
+OfferOutcome MakeToolbarOffer(int browser);

@@ -1,4 +1,4 @@
-#include "setup/sequence.h"
+#include "setup/browser_entries.h"
 #include "text/text.h"
 #include "text/owned.h"
 

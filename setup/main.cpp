@@ -1,26 +1,42 @@
 #include "setup/sequence.h"
 #include "text/globals.h"
-#include "text/system_facts.h"
+#include "platform/optional_functions.h"
+#include "text/text.h"
 
-typedef BOOL(WINAPI* SetDefaultDllDirectoriesFunction)(DWORD);
-typedef BOOL(WINAPI* SetDllDirectoryFunction)(LPCSTR);
+// System libraries that a copy planted beside setup is known to replace,
+// because the system or the common controls load them by name; the common
+// controls' own dependencies among them.
+static const char* const PlantableLibraries[] = {
+    "version.dll", "uxtheme.dll", "userenv.dll", "setupapi.dll", "apphelp.dll", "propsys.dll",
+    "dwmapi.dll",  "cryptbase.dll", "oleacc.dll", "clbcatq.dll", "ntmarta.dll",
+};
+
+// Where the search cannot be kept to the system folder, the libraries that
+// would be looked for in setup's folder first are loaded from the system
+// folder by full path while nothing has asked for them yet; a later load by
+// name finds the one already loaded. A library this system lacks is no loss.
+static void PreloadPlantableLibraries()
+{
+    for (const char* library : PlantableLibraries)
+        (void)LoadSystemLibrary(library);  // kept to the end of the process
+}
 
 // Setup usually starts from a download folder that may hold anything: no
 // DLL may be loaded from there by name, only the partner's DLL by its full
-// path, with the libraries it brings. Both functions are looked up because
-// older systems lack them.
+// path, with the libraries it brings.
 static void RestrictDllSearchToSystemFolder()
 {
-    HMODULE kernel = KernelLibrary();
     SetDefaultDllDirectoriesFunction setDefault =
-        (SetDefaultDllDirectoriesFunction)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories");
+        OptionalFunctionOf<SetDefaultDllDirectoriesFunction>(SET_DEFAULT_DLL_DIRECTORIES);
     if (setDefault != NULL && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         DllSearchRestricted = 1;
         return;
     }
-    SetDllDirectoryFunction setDirectory = (SetDllDirectoryFunction)(void*)GetProcAddress(kernel, "SetDllDirectoryA");
+    // The current folder leaves the search; setup's own folder stays first.
+    SetDllDirectoryFunction setDirectory = OptionalFunctionOf<SetDllDirectoryFunction>(SET_DLL_DIRECTORY);
     if (setDirectory != NULL)
         (void)setDirectory("");  // nothing more can be done where it fails
+    PreloadPlantableLibraries();
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState)

@@ -157,10 +157,10 @@ int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, cha
         return 0;
 
     char partners[PARTNER_LIST_CHARS] = "";
-    if (run->toolbarOfferShown)
-        AppendPartnerItem(partners, sizeof partners, run->isFirefox ? "gglf" : "ggle", run->toolbarInstalled);
-    if (run->cleanerOffered)
-        AppendPartnerItem(partners, sizeof partners, "unbl", RegistryCleanerInstalledNow());
+    if (run->toolbar.shown)
+        AppendPartnerItem(partners, sizeof partners, run->toolbar.isFirefox ? "gglf" : "ggle", run->toolbar.installed);
+    if (run->cleaner.shown)
+        AppendPartnerItem(partners, sizeof partners, "unbl", run->cleaner.installed);
 
     ReportAddress address;
     address.text[0] = '\0';

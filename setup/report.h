@@ -2,7 +2,7 @@
 // the maker's web server when this run made the product newer.
 #pragma once
 #include <windows.h>
-#include "setup/sequence.h"
+#include "setup/run_record.h"
 
 #define PARTNER_LIST_CHARS 512
 #define MODULE_STRING_CHARS 512
@@ -15,8 +15,3 @@ void SendCompletionReport(const FileVersion* before, const RunRecord* run);
 int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, char* address);
 void AppendPartnerItem(char* list, size_t size, const char* code, int flag);
 int LoadModuleString(HMODULE module, UINT id, char* buffer);
-
-// Whether the registry cleaner is on the machine now: its partner's
-// compatibility DLL, asked again, no longer lets it be offered. Answered by
-// the registry cleaner offer, which owns that DLL.
-int RegistryCleanerInstalledNow();

@@ -1,25 +1,23 @@
 #include "setup/sequence.h"
-#include "text/globals.h"
+#include "setup/run_record.h"
 #include "setup/checks.h"
 #include "setup/machine_probes.h"
+#include "setup/browser_entries.h"
+#include "setup/windows_installer.h"
 #include "setup/report.h"
 #include "offers/offers.h"
+#include "platform/optional_functions.h"
+#include "text/globals.h"
 #include "text/text.h"
 #include "resources/resource.h"
-
-typedef void(WINAPI* InitCommonControlsFunction)(void);
 
 // The common controls are loaded here rather than imported: imported, they
 // would be loaded while the process starts, before the DLL search is
 // restricted, and would take their own dependencies (the theme library) from
-// the program's folder. By name, the manifest's side-by-side copy is found.
+// the program's folder.
 static void InitialiseCommonControls()
 {
-    HMODULE controls = LoadLibraryA("comctl32.dll");
-    if (controls == NULL)
-        return;
-    InitCommonControlsFunction initialise =
-        (InitCommonControlsFunction)(void*)GetProcAddress(controls, "InitCommonControls");
+    InitCommonControlsFunction initialise = OptionalFunctionOf<InitCommonControlsFunction>(INIT_COMMON_CONTROLS);
     if (initialise != NULL)
         initialise();
 }
@@ -40,11 +38,27 @@ static int EndWithoutInstalling()
     return 0;
 }
 
+// The partners' products are add-ons accepted as part of installing Tarvex:
+// none is installed where Tarvex was not. An installer that could not even
+// be started has changed nothing, and the registry cleaner, which stands on
+// its own, still goes.
+static void RunAcceptedPartnerInstallers(RunRecord* run)
+{
+    int outcome = run->installer.outcome;
+    bool installed = InstallerInstalledProduct(outcome) != 0;
+    if (run->companion.accepted && installed)
+        RunEmailCompanionInstaller();
+    if (run->cleaner.accepted && (installed || outcome == INSTALLER_NOT_STARTED))
+        (void)RunRegistryCleanerInstall();  // setup goes on whether the launcher signalled or not
+    // The report says whether the cleaner is on the machine now.
+    if (run->cleaner.shown && installed)
+        run->cleaner.installed = RegistryCleanerInstalledNow();
+}
+
 int RunSetup(HINSTANCE instance)
 {
     RunRecord run;
     ZeroMemory(&run, sizeof run);
-    run.toolbarChoice = OFFER_GO_ON;
 
     InitialiseGlobals(instance);
 
@@ -76,31 +90,31 @@ int RunSetup(HINSTANCE instance)
     }
     BusyCursor = LoadCursor(NULL, IDC_WAIT);
 
-    if (OfferEmailCompanion(&run.companionAccepted) == OFFER_CANCEL)
+    run.companion = OfferEmailCompanion();
+    if (run.companion.choice == OFFER_CANCEL)
         return EndWithoutInstalling();
 
-    ToolbarOfferOutcome toolbar = OfferBrowserToolbar();
-    run.toolbarChoice = toolbar.choice;
-    run.toolbarOfferShown = toolbar.shown;
-    run.isFirefox = toolbar.isFirefox;
-    run.toolbarInstalled = toolbar.installed;
-    if (run.toolbarChoice == OFFER_CANCEL)
+    run.toolbar = OfferBrowserToolbar();
+    if (run.toolbar.choice == OFFER_CANCEL)
         return EndWithoutInstalling();
 
-    if (!run.toolbarOfferShown && OfferRegistryCleaner(&run.cleanerAccepted, &run.cleanerOffered) == OFFER_CANCEL)
-        return EndWithoutInstalling();
+    if (!run.toolbar.shown) {
+        run.cleaner = OfferRegistryCleaner();
+        if (run.cleaner.choice == OFFER_CANCEL)
+            return EndWithoutInstalling();
+    }
 
-    RunWindowsInstaller(&run);
+    run.installer = RunWindowsInstaller();
+    // Windows is shutting down: nothing more may start.
+    if (run.installer.outcome == INSTALLER_RESTARTING)
+        return 0;
 
-    if (run.companionAccepted)
-        RunEmailCompanionInstaller();
-    if (run.cleanerAccepted)
-        (void)RunRegistryCleanerInstall();  // setup goes on whether the launcher signalled or not
+    RunAcceptedPartnerInstallers(&run);
 
     SendCompletionReport(&run.versionBefore, &run);
 
     // Reported only after everything else has run, as the last word of setup.
-    if (run.toolbarChoice == OFFER_DESKTOP_SEARCH_BLOCKED)
+    if (run.toolbar.choice == OFFER_DESKTOP_SEARCH_BLOCKED)
         ShowMessage(NULL, IDS_DESKTOP_SEARCH_BLOCKED, MB_ICONWARNING);
 
     return 0;

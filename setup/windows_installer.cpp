@@ -1,4 +1,4 @@
-#include "setup/sequence.h"
+#include "setup/windows_installer.h"
 #include "text/globals.h"
 #include "text/text.h"
 #include "text/owned.h"
@@ -19,6 +19,7 @@ static int StartAndWait(char* commandLine, DWORD* exitCode)
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
+    BusyCursorShown busy;
     if (!CreateProcessA(application, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
         return 0;
     OwnedHandle installer(process.hProcess);
@@ -29,12 +30,23 @@ static int StartAndWait(char* commandLine, DWORD* exitCode)
     return 1;
 }
 
-// A restart the installer asked for or started still leaves the product
-// installed.
-static bool InstallerSucceeded(DWORD exitCode)
+int ClassifyInstallerExit(DWORD exitCode)
 {
-    return exitCode == ERROR_SUCCESS || exitCode == ERROR_SUCCESS_REBOOT_REQUIRED ||
-           exitCode == ERROR_SUCCESS_REBOOT_INITIATED;
+    switch (exitCode) {
+    case ERROR_SUCCESS:
+        return INSTALLER_INSTALLED;
+    case ERROR_SUCCESS_REBOOT_REQUIRED:
+        return INSTALLER_RESTART_NEEDED;
+    case ERROR_SUCCESS_REBOOT_INITIATED:
+        return INSTALLER_RESTARTING;
+    default:
+        return INSTALLER_NOT_INSTALLED;
+    }
+}
+
+int InstallerInstalledProduct(int outcome)
+{
+    return outcome == INSTALLER_INSTALLED || outcome == INSTALLER_RESTART_NEEDED || outcome == INSTALLER_RESTARTING;
 }
 
 void LoadPackageName(char* package)
@@ -43,7 +55,7 @@ void LoadPackageName(char* package)
         package[0] = '\0';
 }
 
-void RunWindowsInstaller(RunRecord* run)
+InstallerResult RunWindowsInstaller()
 {
     char package[PACKAGE_NAME_CHARS];
     LoadPackageName(package);
@@ -58,16 +70,11 @@ void RunWindowsInstaller(RunRecord* run)
     // is told which file setup looked for instead.
     bool present = FoundInSourceFolder(package);
 
-    HCURSOR kept = SetCursor(BusyCursor);
-    DWORD exitCode = ERROR_INSTALL_FAILURE;
-    bool started = complete && present && StartAndWait(commandLine, &exitCode);
-    SetCursor(kept);
-    if (!started) {
-        ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
-        run->companionAccepted = 0;
-    } else if (!InstallerSucceeded(exitCode)) {
-        // Failed or cancelled: the installer has told the user itself, and
-        // the companion is an add-on of a product that is not there.
-        run->companionAccepted = 0;
+    InstallerResult result = {INSTALLER_NOT_STARTED, 0};
+    if (complete && present && StartAndWait(commandLine, &result.exitCode)) {
+        result.outcome = ClassifyInstallerExit(result.exitCode);
+        return result;
     }
+    ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
+    return result;
 }

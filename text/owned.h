@@ -4,6 +4,7 @@
 // the release call that would otherwise be written by hand on each path.
 #pragma once
 #include <windows.h>
+#include "text/globals.h"
 
 template <typename Handle, typename Release>
 class Owned {
@@ -97,4 +98,17 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// The busy cursor for as long as a step waits on something outside setup;
+// the cursor it replaced comes back when the step is done.
+class BusyCursorShown {
+public:
+    BusyCursorShown() : kept_(SetCursor(BusyCursor)) {}
+    ~BusyCursorShown() { (void)SetCursor(kept_); }
+    BusyCursorShown(const BusyCursorShown&) = delete;
+    BusyCursorShown& operator=(const BusyCursorShown&) = delete;
+
+private:
+    HCURSOR kept_;
 };

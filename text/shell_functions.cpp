@@ -1,27 +1,10 @@
 #include "text/shell_functions.h"
-#include "text/system_facts.h"
-#include "text/text.h"
+#include "platform/optional_functions.h"
 #include <shlobj.h>
-
-typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-typedef BOOL(WINAPI* ShellExecuteExFunction)(SHELLEXECUTEINFOA*);
-typedef BOOL(WINAPI* IsUserAnAdminFunction)(void);
-typedef HRESULT(WINAPI* GetFolderPathFunction)(HWND owner, int folder, HANDLE token, DWORD flags, LPSTR path);
-
-// Loaded once, by its full path, and kept to the end of the process: the
-// shell may go on working in threads of its own after a call has returned.
-static HMODULE ShellModule;
-
-static FARPROC ShellFunction(const char* name)
-{
-    if (ShellModule == NULL)
-        ShellModule = LoadSystemLibrary("shell32.dll");
-    return ShellModule != NULL ? QueryProcAddress(ShellModule, name) : NULL;
-}
 
 HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file)
 {
-    ShellExecuteFunction execute = (ShellExecuteFunction)(void*)ShellFunction("ShellExecuteA");
+    ShellExecuteFunction execute = OptionalFunctionOf<ShellExecuteFunction>(SHELL_EXECUTE);
     if (execute == NULL)
         return (HINSTANCE)SE_ERR_DLLNOTFOUND;
     return execute(owner, verb, file, NULL, NULL, SW_SHOWNORMAL);
@@ -29,19 +12,19 @@ HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file)
 
 BOOL ShellStart(SHELLEXECUTEINFOA* launch)
 {
-    ShellExecuteExFunction execute = (ShellExecuteExFunction)(void*)ShellFunction("ShellExecuteExA");
+    ShellExecuteExFunction execute = OptionalFunctionOf<ShellExecuteExFunction>(SHELL_EXECUTE_EX);
     return execute != NULL && execute(launch);
 }
 
 BOOL ShellUserIsAdmin()
 {
-    IsUserAnAdminFunction isUserAnAdmin = (IsUserAnAdminFunction)(void*)ShellFunction("IsUserAnAdmin");
+    IsUserAnAdminFunction isUserAnAdmin = OptionalFunctionOf<IsUserAnAdminFunction>(IS_USER_AN_ADMIN);
     return isUserAnAdmin != NULL && isUserAnAdmin();
 }
 
 HRESULT ShellGetAppDataFolder(char* path)
 {
-    GetFolderPathFunction getFolderPath = (GetFolderPathFunction)(void*)ShellFunction("SHGetFolderPathA");
+    GetFolderPathFunction getFolderPath = OptionalFunctionOf<GetFolderPathFunction>(SH_GET_FOLDER_PATH);
     if (getFolderPath == NULL)
         return E_NOTIMPL;
     return getFolderPath(NULL, CSIDL_APPDATA, NULL, SHGFP_TYPE_CURRENT, path);

@@ -1,5 +1,6 @@
 #include "text/system_facts.h"
 #include "text/shell_functions.h"
+#include "platform/optional_functions.h"
 
 SystemFactsReplacements ReplacedSystemFacts;
 
@@ -38,17 +39,12 @@ BOOL QueryWindowsVersion(LPOSVERSIONINFOA info)
     return AskWindowsVersionOnce(info);
 }
 
-typedef BOOL(WINAPI* VerifyVersionFunction)(LPOSVERSIONINFOEXA, DWORD, DWORDLONG);
-typedef ULONGLONG(WINAPI* ConditionMaskFunction)(ULONGLONG, DWORD, BYTE);
-
 int QueryMajorVersionAtLeast(DWORD major)
 {
     if (ReplacedSystemFacts.majorVersionAtLeast != NULL)
         return ReplacedSystemFacts.majorVersionAtLeast(major);
-    // Looked up at run time: systems before Windows 2000 lack both.
-    HMODULE kernel = KernelLibrary();
-    VerifyVersionFunction verify = (VerifyVersionFunction)(void*)GetProcAddress(kernel, "VerifyVersionInfoA");
-    ConditionMaskFunction condition = (ConditionMaskFunction)(void*)GetProcAddress(kernel, "VerSetConditionMask");
+    VerifyVersionInfoFunction verify = OptionalFunctionOf<VerifyVersionInfoFunction>(VERIFY_VERSION_INFO);
+    VerSetConditionMaskFunction condition = OptionalFunctionOf<VerSetConditionMaskFunction>(VER_SET_CONDITION_MASK);
     if (verify == NULL || condition == NULL)
         return 0;
     OSVERSIONINFOEXA wanted;
@@ -74,10 +70,48 @@ void QueryLocalTime(LPSYSTEMTIME time)
         GetLocalTime(time);
 }
 
+// Wine cannot be made to lack a function, so a whole run under test is told
+// through its environment which ones its system lacks, separated by blanks:
+// TARVEX_SETUP_LACKS=SetDefaultDllDirectories. It can only take functions
+// away, and setup has a way for every Windows that lacks one.
+#define LACKED_NAMES_CHARS 512
+static char LackedNames[LACKED_NAMES_CHARS];
+static bool LackedNamesRead;
+
+static bool SameName(const char* word, const char* name, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (word[i] != name[i])
+            return false;
+    return true;
+}
+
+static bool NamedAsLacking(LPCSTR name)
+{
+    if (!LackedNamesRead) {
+        LackedNamesRead = true;
+        DWORD length = GetEnvironmentVariableA("TARVEX_SETUP_LACKS", LackedNames, sizeof LackedNames);
+        if (length >= sizeof LackedNames)
+            LackedNames[0] = '\0';
+    }
+    int nameLength = lstrlenA(name);
+    for (const char* word = LackedNames; *word != '\0';) {
+        const char* end = word;
+        while (*end != '\0' && *end != ' ')
+            ++end;
+        if (end - word == nameLength && SameName(word, name, nameLength))
+            return true;
+        word = *end == ' ' ? end + 1 : end;
+    }
+    return false;
+}
+
 FARPROC QueryProcAddress(HMODULE module, LPCSTR name)
 {
     if (ReplacedSystemFacts.procAddress != NULL)
         return ReplacedSystemFacts.procAddress(module, name);
+    if (HIWORD((ULONG_PTR)name) != 0 && NamedAsLacking(name))
+        return NULL;
     return GetProcAddress(module, name);
 }
 

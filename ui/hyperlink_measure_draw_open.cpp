@@ -18,9 +18,8 @@ void OpenHyperlink(const HyperlinkObject* link)
     // Handing the shell no address would open some default place instead.
     if (link->target == NULL || link->target[0] == '\0')
         return;
-    HCURSOR kept = SetCursor(BusyCursor);
+    BusyCursorShown busy;
     (void)ShellOpen(link->parent, "open", link->target);  // failures stay silent
-    SetCursor(kept);
 }
 
 // The font the link is drawn with: the underlined copy, or the control's own

@@ -14,6 +14,7 @@
 #include "setup/machine_probes.h"
 #include "setup/checks.h"
 #include "setup/report.h"
+#include "setup/browser_entries.h"
 #include "offers/offers.h"
 #include "offers/eligibility.h"
 #include "resources/resource.h"
@@ -58,11 +59,7 @@ static void InstalledVersion()
 static void FileManagerExtension() { (void)UnloadFileManagerExtension(); }
 static void SourceFolderFound() { (void)FindSourceFolder(); }
 // No companion installer lies beside setup in the typical run: no dialog.
-static void CompanionOffer()
-{
-    int accepted;
-    (void)OfferEmailCompanion(&accepted);
-}
+static void CompanionOffer() { (void)OfferEmailCompanion(); }
 static void ToolbarDecision() { (void)DecideToolbarOffer(); }
 
 struct Step {

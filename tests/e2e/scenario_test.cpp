@@ -47,6 +47,8 @@ TEST(Scenario, WindowsInstallerMissing) { Check("windows-installer-missing"); }
 TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
 TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled"); }
 TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
+TEST(Scenario, WindowsInstallerBusy) { Check("windows-installer-busy"); }
+TEST(Scenario, RestartStarted) { Check("restart-started"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
 TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
 TEST(Scenario, CleanerWithOwnLibrary) { Check("cleaner-with-own-library"); }

@@ -280,7 +280,7 @@ const std::vector<Scenario>& AllScenarios()
 
         {"windows-installer-cancelled",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, then cancels the "
-         "product's own installation (the installer ends with 1602)",
+         "product's own installation (the installer ends with 1602): neither partner is installed",
          XPWithCleaner()
              .Beside({CompanionInstaller})
              .With(WindowsInstallerStandIn)
@@ -288,12 +288,11 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
-                    "duzorizu32.exe /rb2 (before the product)"})},
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})},
 
         {"windows-installer-failed",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
-         "installation fails (the installer ends with 1603)",
+         "installation fails (the installer ends with 1603): neither partner is installed",
          XPWithCleaner()
              .Beside({CompanionInstaller})
              .With(WindowsInstallerStandIn)
@@ -301,8 +300,33 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
-                    "duzorizu32.exe /rb2 (before the product)"})},
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})},
+
+        {"windows-installer-busy",
+         "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
+         "installer cannot run because another installation is in progress (it ends with 1619)",
+         XPWithCleaner()
+             .Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=1619"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})},
+
+        {"restart-started",
+         "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
+         "installer installs it and starts a restart of Windows (it ends with 1641): nothing more starts",
+         XPWithCleaner()
+             .Beside({CompanionInstaller})
+             .With(WindowsInstallerStandIn)
+             .Partner("msiexec.exe:ExitCode=1641")
+             .Partner("msiexec.exe:InstallPackage=1"),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})
+             .Installs()},
 
         {"restart-required",
          "Windows XP, the e-mail companion's installer beside setup; the user accepts it, and the product's "

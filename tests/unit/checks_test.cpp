@@ -9,6 +9,7 @@
 #include "setup/checks.h"
 #include "setup/file_version.h"
 #include "setup/machine_probes.h"
+#include "setup/windows_installer.h"
 #include "text/globals.h"
 #include "registry_sandbox.h"
 #include "setup_globals.h"
@@ -556,4 +557,24 @@ TEST(WaitUntilFileFree, WindowsOfTheThreadStayResponsive)
     TimedWait("C:\\missing\\gone.dll", 100, &result);
     EXPECT_EQ(1, DeliveredMessages);
     DestroyWindow(window);
+}
+
+TEST(InstallerExitCodes, OnlySuccessAndTheTwoRestartsLeaveTheProductInstalled)
+{
+    struct Row {
+        DWORD exitCode;
+        int outcome;
+        int installed;
+    } rows[] = {
+        {0, INSTALLER_INSTALLED, 1},          {3010, INSTALLER_RESTART_NEEDED, 1},
+        {1641, INSTALLER_RESTARTING, 1},      {1602, INSTALLER_NOT_INSTALLED, 0},
+        {1603, INSTALLER_NOT_INSTALLED, 0},   {1619, INSTALLER_NOT_INSTALLED, 0},
+        {1618, INSTALLER_NOT_INSTALLED, 0},   {0xC0000005, INSTALLER_NOT_INSTALLED, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.exitCode);
+        EXPECT_EQ(row.outcome, ClassifyInstallerExit(row.exitCode));
+        EXPECT_EQ(row.installed, InstallerInstalledProduct(ClassifyInstallerExit(row.exitCode)));
+    }
+    EXPECT_EQ(0, InstallerInstalledProduct(INSTALLER_NOT_STARTED));
 }

@@ -189,8 +189,7 @@ TEST(OfferDialogLeaks, EmailCompanionOffer)
     GlobalsScope globals;
     ASSERT_NO_FATAL_FAILURE(UsePartnerFiles(globals));
     ExpectNoLeak("dialog 800", IDD_EMAIL_COMPANION, [] {
-        int accepted = 0;
-        (void)OfferEmailCompanion(&accepted);  // the answer alternates; the count is what matters
+        (void)OfferEmailCompanion();  // the answer alternates; the count is what matters
     });
 }
 
@@ -199,8 +198,7 @@ TEST(OfferDialogLeaks, RegistryCleanerOffer)
     GlobalsScope globals;
     ASSERT_NO_FATAL_FAILURE(UsePartnerFiles(globals));
     ExpectNoLeak("dialog 900", IDD_REGISTRY_CLEANER, [] {
-        int accepted = 0, offered = 0;
-        (void)OfferRegistryCleaner(&accepted, &offered);  // as above
+        (void)OfferRegistryCleaner();  // as above
     });
     EXPECT_EQ(nullptr, GetModuleHandleA("RB2compatibilityCheck.dll")) << "the partner DLL stays loaded";
 }

@@ -149,7 +149,9 @@ static int OfferCompanionAnswering(Answer answer, int* accepted, std::vector<See
 {
     Autopilot pilot(0, {answer});
     pilot.Start();
-    int choice = OfferEmailCompanion(accepted);
+    OfferOutcome outcome = OfferEmailCompanion();
+    *accepted = outcome.accepted;
+    int choice = outcome.choice;
     *seen = pilot.Finish();
     return choice;
 }
@@ -228,11 +230,14 @@ TEST(OfferDialogs, ADialogThatCannotBeCreatedIsNoOffer)
     RegistrySandbox sandbox;
     UsePartnerFolder(globals, {"TarvexEmailComp20.exe", "RB2compatibilityCheck.dll", "RegistryBooster2Tvex.exe"});
     globals.SetInstance(GetModuleHandleA("kernel32.dll"));  // holds neither template
-    int accepted = -1, offered = 0;
-    EXPECT_EQ(OFFER_GO_ON, OfferEmailCompanion(&accepted));
+    OfferOutcome companion = OfferEmailCompanion();
+    int accepted = companion.accepted;
+    EXPECT_EQ(OFFER_GO_ON, companion.choice);
     EXPECT_EQ(0, accepted);
-    accepted = -1;
-    EXPECT_EQ(OFFER_GO_ON, OfferRegistryCleaner(&accepted, &offered));
+    OfferOutcome cleaner = OfferRegistryCleaner();
+    accepted = cleaner.accepted;
+    int offered = cleaner.shown;
+    EXPECT_EQ(OFFER_GO_ON, cleaner.choice);
     EXPECT_EQ(0, accepted);
     EXPECT_EQ(0, offered);
 }
@@ -285,8 +290,10 @@ static int OfferCleanerAnswering(Answer answer, int* accepted, int* offered, std
 {
     Autopilot pilot(0, {answer});
     pilot.Start();
-    *offered = 0;
-    int choice = OfferRegistryCleaner(accepted, offered);
+    OfferOutcome outcome = OfferRegistryCleaner();
+    *accepted = outcome.accepted;
+    *offered = outcome.shown;
+    int choice = outcome.choice;
     *seen = pilot.Finish();
     return choice;
 }

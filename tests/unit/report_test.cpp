@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "setup/report.h"
+#include "offers/offers.h"
 #include "text/globals.h"
 #include "text/text.h"
 #include "registry_sandbox.h"
@@ -100,21 +101,23 @@ TEST_F(CompletionReport, PartnerListAsTheRunMadeIt)
 {
     Install("product-14.0");
     ASSERT_TRUE(CopyFixture("RB2compatibilityCheck.dll", "C:\\Partners\\RB2compatibilityCheck.dll"));
-    run.toolbarOfferShown = 1;
-    run.toolbarInstalled = 1;
+    run.toolbar.shown = 1;
+    run.toolbar.installed = 1;
     SendAndWait(1);
-    run.isFirefox = 1;
-    run.toolbarInstalled = 0;
+    run.toolbar.isFirefox = 1;
+    run.toolbar.installed = 0;
     SendAndWait(2);
     // The cleaner's second answer is reported: no longer eligible is 1.
-    run.toolbarOfferShown = 0;
-    run.cleanerOffered = 1;
+    run.toolbar.shown = 0;
+    run.cleaner.shown = 1;
     SetFixtureSetting("RB2compatibilityCheck.dll", "Answer", "0");
+    run.cleaner.installed = RegistryCleanerInstalledNow();  // as the sequence asks it after the launch
     SendAndWait(3);
     SetFixtureSetting("RB2compatibilityCheck.dll", "Answer", "1");
-    run.toolbarOfferShown = 1;
-    run.isFirefox = 0;
-    run.toolbarInstalled = 1;
+    run.cleaner.installed = RegistryCleanerInstalledNow();
+    run.toolbar.shown = 1;
+    run.toolbar.isFirefox = 0;
+    run.toolbar.installed = 1;
     SendAndWait(4);
     std::vector<std::string> sent = Addresses(4);
     ASSERT_EQ(4u, sent.size());

@@ -134,7 +134,7 @@ TEST_F(ToolbarOffer, DecliningStartsNothingAndClosingCancelsSetupEvenAfterAChoic
         SCOPED_TRACE(c.name);
         Autopilot pilot(0, {c.answer});
         pilot.Start();
-        auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX);
+        auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX);
         std::vector<SeenWindow> seen = pilot.Finish();
         EXPECT_EQ(c.choice, choice);
         EXPECT_EQ(1u, seen.size());  // the offer, and no message after it
@@ -150,7 +150,7 @@ TEST_F(ToolbarOffer, ADialogThatCannotBeMadeIsNoOffer)
     globals_.SetInstance(GetModuleHandleA("kernel32.dll"));  // holds no dialog 500
     Autopilot pilot(0, {});
     pilot.Start();
-    auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
+    auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
     EXPECT_EQ(OFFER_GO_ON, choice);
     EXPECT_EQ(0, shown);
@@ -196,7 +196,7 @@ TEST_F(ToolbarOffer, EachLauncherExitCodeGivesItsMessageAndChoice)
         SetFixtureSetting("duzorizu32.exe", "ExitCode", c.exitCode);
         Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
         pilot.Start();
-        auto [choice, shown, firefox, installed] = MakeToolbarOffer(c.browser);
+        auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(c.browser);
         std::vector<SeenWindow> seen = pilot.Finish();
 
         EXPECT_EQ(c.choice, choice);
@@ -230,7 +230,7 @@ TEST_F(ToolbarOffer, AMissingLauncherIsReportedAndSetupGoesOn)
     SetCurrentDirectoryA("C:\\Elsewhere");
     Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
     pilot.Start();
-    auto [choice, shown, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
+    auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
     SetCurrentDirectoryA("C:\\");
     EXPECT_EQ(OFFER_GO_ON, choice);
@@ -466,3 +466,30 @@ TEST_F(ToolbarOffer, ThePictureShowsTheFramesBackgroundWhereTheBitmapIsBlack)
 
 // Pictures of both dialogs for the README, taken only when asked for
 // (scripts/take-pictures.sh names the folder).
+
+TEST(LauncherExitCodes, EachCodeHasItsMessageIconInstalledFlagAndChoice)
+{
+    struct Row {
+        int browser, exitCode;
+        UINT message, icon;
+        int installed, choice;
+    } rows[] = {
+        {TOOLBAR_OFFER_IE, 0, IDS_TOOLBAR_INSTALLED_IE, MB_ICONINFORMATION, 1, OFFER_GO_ON},
+        {TOOLBAR_OFFER_FIREFOX, 0, IDS_TOOLBAR_INSTALLED_FIREFOX, MB_ICONINFORMATION, 1, OFFER_GO_ON},
+        {TOOLBAR_OFFER_IE, 8, IDS_TOOLBAR_FAILED, MB_ICONINFORMATION, 0, OFFER_GO_ON},
+        {TOOLBAR_OFFER_IE, 9, IDS_DESKTOP_SEARCH_FAILED, MB_ICONINFORMATION, 0, OFFER_GO_ON},
+        {TOOLBAR_OFFER_IE, 10, 0, MB_ICONINFORMATION, 0, OFFER_DESKTOP_SEARCH_BLOCKED},
+        {TOOLBAR_OFFER_IE, -1, 0, MB_ICONINFORMATION, 0, OFFER_GO_ON},
+        {TOOLBAR_OFFER_FIREFOX, 1, IDS_LAUNCHER_ERROR, MB_ICONERROR, 0, OFFER_GO_ON},
+        {TOOLBAR_OFFER_IE, 11, IDS_LAUNCHER_ERROR, MB_ICONERROR, 0, OFFER_GO_ON},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.exitCode);
+        LauncherVerdict verdict = ClassifyLauncherExit(row.browser, row.exitCode);
+        EXPECT_EQ(row.message, verdict.message);
+        if (row.message != 0)
+            EXPECT_EQ(row.icon, verdict.icon);
+        EXPECT_EQ(row.installed, verdict.installed);
+        EXPECT_EQ(row.choice, verdict.choice);
+    }
+}
