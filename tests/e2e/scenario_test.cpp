@@ -52,3 +52,4 @@ TEST(Scenario, RestartStarted) { Check("restart-started"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
 TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
 TEST(Scenario, CleanerWithOwnLibrary) { Check("cleaner-with-own-library"); }
+TEST(Scenario, OlderDllSearch) { Check("older-dll-search"); }

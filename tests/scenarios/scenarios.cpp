@@ -132,6 +132,14 @@ Machine XPWithCleanerAndItsLibrary()
         .With(NativeThemeLibraryAllowed);
 }
 
+// A system without SetDefaultDllDirectories (Windows XP, and Vista and 7
+// without KB2533623), which Wine cannot be made into: setup is told through
+// its environment that the function is missing.
+void WithoutRestrictedDllSearch()
+{
+    SetEnvironmentVariableA("TARVEX_SETUP_LACKS", "SetDefaultDllDirectories");
+}
+
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
 {
@@ -354,6 +362,17 @@ const std::vector<Scenario>& AllScenarios()
          "Windows XP, no toolbar installer beside setup; the registry cleaner's compatibility DLL needs a library "
          "of its own beside it, where DLLs planted under system names lie too; the user accepts the cleaner",
          XPWithCleanerAndItsLibrary().Partner("RB2compatibilityCheck.dll:SecondAnswer=1"),
+         {Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_REGISTRY_CLEANER)})
+             .Runs({"duzorizu32.exe /rb2 (after the product)"})
+             .Installs()
+             .Reports("3pa=unbl:0&bm=1")},
+
+        {"older-dll-search",
+         "As cleaner-with-own-library, on a Windows whose DLL search cannot be kept to the system folder: "
+         "setup takes the system's libraries before anything can look for them beside it",
+         XPWithCleanerAndItsLibrary().Partner("RB2compatibilityCheck.dll:SecondAnswer=1").With(WithoutRestrictedDllSearch),
          {Press(IDOK)},
          Expected()
              .Shows({Dialog(IDD_REGISTRY_CLEANER)})
