@@ -9,8 +9,4 @@ set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 probe=$1/fixtures/code_probe.exe
 [ -f "$probe" ] || { echo "runs-32-bit-code: $probe is missing" >&2; exit 2; }
-for attempt in 1 2; do
-    TARVEX_USE_DISPLAY=1 DISPLAY= "$here/scripts/wine-run.sh" "$probe" > /dev/null 2>&1
-    [ $? -eq 32 ] && exit 0
-done
-exit 1
+TARVEX_USE_DISPLAY=1 DISPLAY= "$here/scripts/wine-run.sh" "$probe" > /dev/null 2>&1

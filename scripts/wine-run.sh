@@ -21,29 +21,43 @@ for d in $shared; do
 done
 
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINESERVER
-if [ -n "${TARVEX_USE_DISPLAY:-}" ]; then
-    "$WINE" "$@"
-    status=$?
-else
-    # The X server picks a free display number itself and names it once it
-    # is ready (-displayfd), so runs starting together never race for one.
-    display=$(mktemp "${TMPDIR:-/tmp}/tarvex-display.XXXXXX")
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display" 2>/dev/null &
-    xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$display" ] && break
-        sleep 0.1
-    done
-    DISPLAY=:$(cat "$display") "$WINE" "$@"
-    status=$?
-    # Wine's processes end before their display does.
+# Runs the program once; its output goes to the terminal and to $output.
+run_once() {
+    if [ -n "${TARVEX_USE_DISPLAY:-}" ]; then
+        "$WINE" "$@" > >(tee "$output") 2>&1
+        status=$?
+    else
+        # The X server picks a free display number itself and names it once it
+        # is ready (-displayfd), so runs starting together never race for one.
+        display=$(mktemp "${TMPDIR:-/tmp}/tarvex-display.XXXXXX")
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display" 2>/dev/null &
+        xvfb=$!
+        for _ in $(seq 100); do
+            [ -s "$display" ] && break
+            sleep 0.1
+        done
+        DISPLAY=:$(cat "$display") "$WINE" "$@" > >(tee "$output") 2>&1
+        status=$?
+        # Wine's processes end before their display does.
+        "$WINESERVER" -k 2>/dev/null
+        kill "$xvfb" 2>/dev/null
+        wait "$xvfb" 2>/dev/null
+        rm -f "$display"
+    fi
     "$WINESERVER" -k 2>/dev/null
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    rm -f "$display"
+    "$WINESERVER" -w 2>/dev/null
+    wait  # for tee, so that $output is whole
+}
+output=$(mktemp "${TMPDIR:-/tmp}/tarvex-output.XXXXXX")
+run_once "$@"
+# A test program says something before its first test; one that failed
+# without a word never started (Wine refuses a start now and then when the
+# machine is loaded). It gets one more try, and the reason is printed.
+if [ $status -ne 0 ] && [ ! -s "$output" ]; then
+    echo "wine-run: ${1##*/} ended with status $status without any output, so it never started; trying once more" >&2
+    run_once "$@"
 fi
-"$WINESERVER" -k 2>/dev/null
-"$WINESERVER" -w 2>/dev/null
+rm -f "$output"
 if [ -n "${TARVEX_KEEP_PREFIX:-}" ]; then
     echo "wine-run: prefix kept in $prefix" >&2
 else
