@@ -119,22 +119,31 @@ int EmailCompanionInstalled()
 
 OfferOutcome OfferEmailCompanion()
 {
-    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0};
-    if (EmailCompanionInstalled() || !FoundInSourceFolder(CompanionInstaller))
+    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0, NULL};
+    if (EmailCompanionInstalled()) {
+        outcome.notMadeBecause = "it is installed already";
         return outcome;
+    }
+    if (!FoundInSourceFolder(CompanionInstaller)) {
+        outcome.notMadeBecause = "its installer is not beside setup";
+        return outcome;
+    }
 
     OfferDialog offer = CompanionOffer;
     INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer, true);
-    if (result == -1)
-        return outcome;  // a dialog the user never saw offers nothing
+    if (result == -1) {
+        outcome.notMadeBecause = "its dialog could not be made";  // a dialog the user never saw offers nothing
+        return outcome;
+    }
     outcome.shown = 1;
     outcome.choice = OfferChoiceOf(result, &outcome.accepted);
     return outcome;
 }
 
-void RunEmailCompanionInstaller()
+int RunEmailCompanionInstaller()
 {
     PartnerRun run = RunPartnerProgram(CompanionInstaller, NULL, "open", SW_SHOW, NULL);
     if (run.end == PARTNER_NOT_STARTED)
         ShowMessageText(NULL, IDS_COMPANION_NOT_STARTED, MB_ICONWARNING | MB_OK);
+    return run.end != PARTNER_NOT_STARTED;
 }

@@ -9,7 +9,8 @@
 #define OFFER_RESULT_INSTALL 0x02
 
 OfferOutcome OfferEmailCompanion();
-void RunEmailCompanionInstaller();
+// 1 when its installer started (and has ended).
+int RunEmailCompanionInstaller();
 // 1 when the companion's marker file lies in the folder its registry
 // entries name.
 int EmailCompanionInstalled();

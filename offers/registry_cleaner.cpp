@@ -61,14 +61,22 @@ int RegistryCleanerInstalledNow()
 
 OfferOutcome OfferRegistryCleaner()
 {
-    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0};
-    if (!RegistryCleanerCompatible() || !FoundInSourceFolder(CleanerInstaller))
+    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0, NULL};
+    if (!RegistryCleanerCompatible()) {
+        outcome.notMadeBecause = "its compatibility check did not let it be offered";
         return outcome;
+    }
+    if (!FoundInSourceFolder(CleanerInstaller)) {
+        outcome.notMadeBecause = "its installer is not beside setup";
+        return outcome;
+    }
 
     OfferDialog offer = CleanerOffer;
     INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer, true);
-    if (result == -1)
-        return outcome;  // the user never saw it: no offer was made
+    if (result == -1) {
+        outcome.notMadeBecause = "its dialog could not be made";  // the user never saw it: no offer was made
+        return outcome;
+    }
     outcome.shown = 1;
     outcome.choice = OfferChoiceOf(result, &outcome.accepted);
     return outcome;

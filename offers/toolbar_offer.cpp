@@ -27,10 +27,12 @@ INT_PTR ShowToolbarOffer(int browser)
 
 OfferOutcome MakeToolbarOffer(int browser)
 {
-    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0};
+    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0, NULL};
     INT_PTR result = ShowToolbarOffer(browser);
-    if (result == -1)
-        return outcome;  // no dialog could be made, so no offer was seen and none accepted
+    if (result == -1) {
+        outcome.notMadeBecause = "its dialog could not be made";  // so none was seen and none accepted
+        return outcome;
+    }
     outcome.shown = 1;
     outcome.isFirefox = browser == TOOLBAR_OFFER_FIREFOX;
     outcome.choice = OfferChoiceOf(result, &outcome.accepted);
@@ -43,7 +45,7 @@ OfferOutcome OfferBrowserToolbar()
 {
     int browser = DecideToolbarOffer();
     if (browser == NO_TOOLBAR_OFFER) {
-        OfferOutcome none = {OFFER_GO_ON, 0, 0, 0, 0};
+        OfferOutcome none = {OFFER_GO_ON, 0, 0, 0, 0, "no browser qualifies, or its installer is not beside setup"};
         return none;
     }
     return MakeToolbarOffer(browser);

@@ -17,4 +17,5 @@ struct OfferOutcome {
     int isFirefox;  // toolbar: the variant for Firefox was shown
     int installed;  // toolbar: the launcher reported it installed; registry
                     // cleaner: its DLL no longer lets it be offered
+    const char* notMadeBecause;  // why no dialog was shown; NULL when one was
 };

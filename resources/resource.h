@@ -48,3 +48,5 @@
 #define IDS_CLEANER_NOT_STARTED 1072
 #define IDS_TOOLBAR_INSTALLED_FIREFOX 1073
 #define IDS_PACKAGE_NAME 1074
+// The switches for deploying setup and its exit codes, shown for /?.
+#define IDS_SWITCHES_HELP 2000

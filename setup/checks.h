@@ -5,5 +5,9 @@
 
 int CheckWindowsVersion(HWND owner);
 int CheckHelpViewer();
+// The judgements those two checks make, without a window.
+enum WindowsVerdict { WINDOWS_SUPPORTED, WINDOWS_UNTESTED, WINDOWS_REFUSED };
+int JudgeWindowsVersion();
+int HelpViewerIsRecent();
 int WaitForRunningCopies();
 int UnloadFileManagerExtension();

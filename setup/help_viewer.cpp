@@ -34,14 +34,19 @@ static INT_PTR CALLBACK HelpViewerDialogProc(HWND dialog, UINT message, WPARAM w
     return 0;
 }
 
-int CheckHelpViewer()
+int HelpViewerIsRecent()
 {
     // The control is the system's own: asked for by bare name, a version
     // lookup may take a file of that name from setup's folder instead.
     char viewer[MAX_PATH];
     FileVersion version;
-    if (SystemFilePath("hhctrl.ocx", viewer, sizeof viewer) && ReadFileVersion(viewer, &version) &&
-        (version.high > HELP_VIEWER_HIGH || (version.high == HELP_VIEWER_HIGH && version.low >= HELP_VIEWER_LOW)))
+    return SystemFilePath("hhctrl.ocx", viewer, sizeof viewer) && ReadFileVersion(viewer, &version) &&
+           (version.high > HELP_VIEWER_HIGH || (version.high == HELP_VIEWER_HIGH && version.low >= HELP_VIEWER_LOW));
+}
+
+int CheckHelpViewer()
+{
+    if (HelpViewerIsRecent())
         return 1;
     // Whichever button closes it, setup cannot go on without the viewer.
     (void)DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(IDD_HELP_VIEWER), NULL, HelpViewerDialogProc, 0);

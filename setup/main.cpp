@@ -42,8 +42,7 @@ static void RestrictDllSearchToSystemFolder()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState)
 {
     (void)previous;
-    (void)commandLine;
     (void)showState;
     RestrictDllSearchToSystemFolder();
-    return RunSetup(instance);
+    return RunSetup(instance, commandLine != NULL ? commandLine : "");
 }

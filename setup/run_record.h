@@ -4,6 +4,7 @@
 #include <windows.h>
 #include "setup/file_version.h"
 #include "platform/offer_outcome.h"
+#include "setup/command_line.h"
 
 // How the Windows Installer's run ended, as the rest of setup reads it.
 enum InstallerOutcome {
@@ -20,6 +21,8 @@ struct InstallerResult {
 };
 
 struct RunRecord {
+    SetupOptions options;       // the switches setup was started with
+    int ending;                 // how the run ended (RunEnding)
     FileVersion versionBefore;  // of the product installed before the run
     OfferOutcome companion;
     OfferOutcome toolbar;

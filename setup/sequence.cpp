@@ -4,12 +4,17 @@
 #include "setup/machine_probes.h"
 #include "setup/browser_entries.h"
 #include "setup/windows_installer.h"
+#include "setup/exit_codes.h"
 #include "setup/report.h"
 #include "offers/offers.h"
 #include "platform/optional_functions.h"
 #include "text/globals.h"
+#include "text/system_facts.h"
+#include "text/run_log.h"
 #include "text/text.h"
 #include "resources/resource.h"
+
+#define HELP_TEXT_CHARS 2048
 
 // The common controls are loaded here rather than imported: imported, they
 // would be loaded while the process starts, before the DLL search is
@@ -35,7 +40,66 @@ static void InitialiseGlobals(HINSTANCE instance)
 static int EndWithoutInstalling()
 {
     ShowMessage(NULL, IDS_NOT_INSTALLED, MB_ICONINFORMATION);
-    return 0;
+    return RUN_ENDED_BY_USER;
+}
+
+static const char* YesOrNo(int answer)
+{
+    return answer ? "yes" : "no";
+}
+
+static void LogWindowsFacts()
+{
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    if (QueryWindowsVersion(&version))
+        LogStep("Windows %lu.%lu.%lu platform %lu %s", version.dwMajorVersion, version.dwMinorVersion,
+                version.dwBuildNumber & 0xFFFF, version.dwPlatformId, version.szCSDVersion);
+}
+
+static void LogOffer(const char* name, const OfferOutcome* offer)
+{
+    if (offer->shown)
+        LogStep("%s offer: %s", name, offer->choice == OFFER_CANCEL ? "closed" : offer->accepted ? "accepted" : "declined");
+    else
+        LogStep("%s offer: not made, %s", name, offer->notMadeBecause);
+}
+
+// An unattended run makes no offer and leaves every partner's registry
+// entries alone: the offer steps are not even asked.
+static void MakeNoOffers(RunRecord* run)
+{
+    run->companion.notMadeBecause = "unattended run";
+    run->toolbar.notMadeBecause = "unattended run";
+    run->cleaner.notMadeBecause = "unattended run";
+}
+
+static int MakeOffers(RunRecord* run)
+{
+    run->companion = OfferEmailCompanion();
+    LogOffer("e-mail companion", &run->companion);
+    if (run->companion.choice == OFFER_CANCEL)
+        return EndWithoutInstalling();
+
+    run->toolbar = OfferBrowserToolbar();
+    LogOffer("toolbar", &run->toolbar);
+    if (run->toolbar.accepted)
+        LogStep("toolbar installed: %s", YesOrNo(run->toolbar.installed));
+    if (run->toolbar.choice == OFFER_CANCEL)
+        return EndWithoutInstalling();
+
+    if (run->toolbar.shown) {
+        run->cleaner.notMadeBecause = "a toolbar offer was shown";
+    } else {
+        run->cleaner = OfferRegistryCleaner();
+        if (run->cleaner.choice == OFFER_CANCEL) {
+            LogOffer("registry cleaner", &run->cleaner);
+            return EndWithoutInstalling();
+        }
+    }
+    LogOffer("registry cleaner", &run->cleaner);
+    return RUN_THROUGH;
 }
 
 // The partners' products are add-ons accepted as part of installing Tarvex:
@@ -46,76 +110,159 @@ static void RunAcceptedPartnerInstallers(RunRecord* run)
 {
     int outcome = run->installer.outcome;
     bool installed = InstallerInstalledProduct(outcome) != 0;
-    if (run->companion.accepted && installed)
-        RunEmailCompanionInstaller();
-    if (run->cleaner.accepted && (installed || outcome == INSTALLER_NOT_STARTED))
-        (void)RunRegistryCleanerInstall();  // setup goes on whether the launcher signalled or not
+    if (run->companion.accepted) {
+        if (installed)
+            LogStep("e-mail companion installer: %s", RunEmailCompanionInstaller() ? "ran" : "could not be started");
+        else
+            LogStep("e-mail companion installer not started: Tarvex was not installed");
+    }
+    if (run->cleaner.accepted) {
+        if (installed || outcome == INSTALLER_NOT_STARTED)
+            LogStep("registry cleaner launcher: %s",
+                    RunRegistryCleanerInstall() ? "its installer runs" : "ended without starting its installer");
+        else
+            LogStep("registry cleaner launcher not started: Tarvex was not installed");
+    }
     // The report says whether the cleaner is on the machine now.
     if (run->cleaner.shown && installed)
         run->cleaner.installed = RegistryCleanerInstalledNow();
 }
 
-int RunSetup(HINSTANCE instance)
+// The checks of the machine and the user; RUN_THROUGH when all passed.
+static int CheckMachineAndUser(RunRecord* run)
 {
-    RunRecord run;
-    ZeroMemory(&run, sizeof run);
+    int verdict = JudgeWindowsVersion();
+    if (!CheckWindowsVersion(NULL)) {
+        LogStep("Windows version: %s", verdict == WINDOWS_REFUSED ? "not supported" : "untested, not gone on with");
+        return verdict == WINDOWS_REFUSED ? RUN_WINDOWS_UNSUPPORTED : RUN_ENDED_BY_USER;
+    }
+    LogStep("Windows version: %s", verdict == WINDOWS_UNTESTED ? "untested, gone on with" : "supported");
 
-    InitialiseGlobals(instance);
+    // The dialog that explains an old help viewer is no message box: an
+    // unattended run does without it.
+    int viewer = run->options.quiet ? HelpViewerIsRecent() : CheckHelpViewer();
+    LogStep("HTML Help viewer recent enough: %s", YesOrNo(viewer));
+    if (!viewer)
+        return RUN_FAILED;
 
-    if (!CheckWindowsVersion(NULL) || !CheckHelpViewer())
-        return 0;
     ClassifyWindows();
+    LogStep("Windows Vista or later: %s", YesOrNo(IsVistaOrLater));
     // From Windows Vista on, the installer asks for the rights it needs
     // itself; before it, a user without them would fail half-way.
-    if (!IsVistaOrLater && LacksRegistryWriteAccess()) {
-        ShowMessage(NULL, IDS_NEEDS_ADMINISTRATOR, MB_ICONERROR);
-        return 0;
+    if (!IsVistaOrLater) {
+        int lacks = LacksRegistryWriteAccess();
+        LogStep("write access to the class registrations: %s", YesOrNo(!lacks));
+        if (lacks) {
+            ShowMessage(NULL, IDS_NEEDS_ADMINISTRATOR, MB_ICONERROR);
+            return RUN_FAILED;
+        }
     }
+    return RUN_THROUGH;
+}
+
+static int RunSteps(RunRecord* run)
+{
+    int ending = CheckMachineAndUser(run);
+    if (ending != RUN_THROUGH)
+        return ending;
 
     PrepareBrowserAddOnEntries();
+    LogStep("browser add-on entries prepared");
 
-    if (!WaitForRunningCopies())
-        return 0;
+    // Unattended, the box about a running copy is answered Cancel at once:
+    // the engine is told to try again later.
+    if (!WaitForRunningCopies()) {
+        LogStep("a running copy of Tarvex stays open");
+        return run->options.quiet ? RUN_BLOCKED : RUN_ENDED_BY_USER;
+    }
 
-    ReadInstalledVersion(&run.versionBefore, NULL, 0);
+    ReadInstalledVersion(&run->versionBefore, NULL, 0);
+    LogStep("installed version before: %lu.%lu.%lu.%lu", HIWORD(run->versionBefore.high),
+            LOWORD(run->versionBefore.high), HIWORD(run->versionBefore.low), LOWORD(run->versionBefore.low));
 
-    if (!UnloadFileManagerExtension())
-        return 0;
+    if (!UnloadFileManagerExtension()) {
+        LogStep("the File Manager keeps the old extension of Tarvex");
+        return RUN_BLOCKED;
+    }
 
     if (!FindSourceFolder()) {
         char package[PACKAGE_NAME_CHARS];
         LoadPackageName(package);
+        LogStep("source folder: the path of setup is too long");
         ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, "", package);
-        return 0;
+        run->installer.exitCode = EXIT_PACKAGE_MISSING;
+        return RUN_THROUGH;
     }
+    LogStep("source folder: %s", SourceFolder);
     BusyCursor = LoadCursor(NULL, IDC_WAIT);
 
-    run.companion = OfferEmailCompanion();
-    if (run.companion.choice == OFFER_CANCEL)
-        return EndWithoutInstalling();
-
-    run.toolbar = OfferBrowserToolbar();
-    if (run.toolbar.choice == OFFER_CANCEL)
-        return EndWithoutInstalling();
-
-    if (!run.toolbar.shown) {
-        run.cleaner = OfferRegistryCleaner();
-        if (run.cleaner.choice == OFFER_CANCEL)
-            return EndWithoutInstalling();
+    if (run->options.quiet) {
+        MakeNoOffers(run);
+        LogStep("no offers: unattended run");
+    } else if ((ending = MakeOffers(run)) != RUN_THROUGH) {
+        return ending;
     }
 
-    run.installer = RunWindowsInstaller();
+    run->installer = RunWindowsInstaller(&run->options);
     // Windows is shutting down: nothing more may start.
-    if (run.installer.outcome == INSTALLER_RESTARTING)
-        return 0;
+    if (run->installer.outcome == INSTALLER_RESTARTING)
+        return RUN_THROUGH;
 
-    RunAcceptedPartnerInstallers(&run);
+    RunAcceptedPartnerInstallers(run);
 
-    SendCompletionReport(&run.versionBefore, &run);
+    // An unattended run opens no page.
+    if (!run->options.quiet)
+        SendCompletionReport(&run->versionBefore, run);
 
     // Reported only after everything else has run, as the last word of setup.
-    if (run.toolbar.choice == OFFER_DESKTOP_SEARCH_BLOCKED)
+    if (run->toolbar.choice == OFFER_DESKTOP_SEARCH_BLOCKED)
         ShowMessage(NULL, IDS_DESKTOP_SEARCH_BLOCKED, MB_ICONWARNING);
+    return RUN_THROUGH;
+}
 
-    return 0;
+static void ShowHelp()
+{
+    char text[HELP_TEXT_CHARS];
+    if (LoadStringA(SetupInstance, IDS_SWITCHES_HELP, text, sizeof text) > 0)
+        (void)MessageBoxA(NULL, text, SetupCaption, MB_ICONINFORMATION);
+}
+
+// Before anything is changed: the help, the log and the switches.
+static int ReadyToRun(RunRecord* run, const char* arguments)
+{
+    const SetupOptions* options = &run->options;
+    if (options->logPath[0] != '\0' && !OpenRunLog(options->logPath))
+        return RUN_LOG_FAILED;
+    LogStep("Tarvex Setup started with: %s", arguments);
+    if (options->logPathMissing)
+        LogStep("/log without a file name: ignored");
+    if (options->unknownSwitch[0] != '\0') {
+        LogStep("switch not understood: %s", options->unknownSwitch);
+        if (options->quiet)
+            return RUN_BAD_SWITCH;
+    }
+    AnswerMessagesUnseen(options->quiet);
+    LogWindowsFacts();
+    return RUN_THROUGH;
+}
+
+int RunSetup(HINSTANCE instance, const char* arguments)
+{
+    RunRecord run;
+    ZeroMemory(&run, sizeof run);
+    ReadSetupOptions(arguments, &run.options);
+
+    InitialiseGlobals(instance);
+    if (run.options.help) {
+        ShowHelp();
+        return EXIT_INSTALLED;
+    }
+
+    run.ending = ReadyToRun(&run, arguments);
+    if (run.ending == RUN_THROUGH)
+        run.ending = RunSteps(&run);
+    DWORD exitCode = SetupExitCode(run.ending, &run.installer);
+    LogStep("exit code %lu", exitCode);
+    CloseRunLog();
+    return (int)exitCode;
 }

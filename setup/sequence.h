@@ -3,5 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// The whole run. Always returns 0, the program's exit code.
-int RunSetup(HINSTANCE instance);
+// The whole run, with the arguments setup was started with (the command
+// line after the program's name). Returns the program's exit code.
+int RunSetup(HINSTANCE instance, const char* arguments);

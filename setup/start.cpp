@@ -1,16 +1,18 @@
 // Where the program starts. It links no C runtime: nothing of the runtime's
 // start-up is needed (no static constructors, no exceptions, the command
-// line is not read), and Windows 95 ships no msvcrt.dll. The compiler may
+// line is split by setup itself), and Windows 95 ships no msvcrt.dll. The compiler may
 // still call the three memory functions for copies and fills of its own;
 // they are here, built so that they are not turned back into calls of
 // themselves.
 #include <windows.h>
+#include "setup/command_line.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState);
 
 extern "C" void WINAPI SetupStart(void)
 {
-    ExitProcess((UINT)WinMain(GetModuleHandleA(NULL), NULL, NULL, SW_SHOWDEFAULT));
+    LPSTR arguments = (LPSTR)SkipProgramName(GetCommandLineA());
+    ExitProcess((UINT)WinMain(GetModuleHandleA(NULL), NULL, arguments, SW_SHOWDEFAULT));
 }
 
 extern "C" void* memmove(void* dest, const void* source, size_t count)

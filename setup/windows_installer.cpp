@@ -1,10 +1,15 @@
 #include "setup/windows_installer.h"
+#include "setup/exit_codes.h"
+#include "text/run_log.h"
 #include "text/globals.h"
 #include "text/text.h"
 #include "text/owned.h"
 #include "resources/resource.h"
 
+// The command line as setup has always given it, and room for the switches
+// of an unattended run and the installer's own log.
 #define INSTALLER_COMMAND_CHARS 300
+#define INSTALLER_COMMAND_WITH_SWITCHES_CHARS (INSTALLER_COMMAND_CHARS + 40 + MAX_PATH + 20)
 
 // Answers whether the installer could be started; its exit code is put
 // into *exitCode (a failure when it cannot be read).
@@ -55,25 +60,69 @@ void LoadPackageName(char* package)
         package[0] = '\0';
 }
 
-InstallerResult RunWindowsInstaller()
+// The installer's verbose log lies beside setup's own: "setup.log" gives
+// "setup-installer.log". 0 when the name does not fit.
+int InstallerLogPath(const char* setupLog, char* path, size_t pathSize)
+{
+    if (CopyBounded(path, pathSize, setupLog) != BOUNDED_OK)
+        return 0;
+    char* separator = FindLastSeparator(path);
+    char* extension = NULL;
+    for (char* c = separator != NULL ? separator : path; *c != '\0'; c = CharNextA(c))
+        if (*c == '.')
+            extension = c;
+    if (extension != NULL)
+        *extension = '\0';
+    return AppendBounded(path, pathSize, "-installer.log") == BOUNDED_OK;
+}
+
+// msiexec's own switches for what the administrator asked of setup.
+static bool AppendInstallerSwitches(char* commandLine, size_t size, const SetupOptions* options)
+{
+    bool fits = true;
+    if (options->quiet)
+        fits = AppendBounded(commandLine, size, options->passive ? " /passive" : " /quiet") == BOUNDED_OK;
+    if (options->noRestart)
+        fits = fits && AppendBounded(commandLine, size, " /norestart") == BOUNDED_OK;
+    if (options->logPath[0] != '\0') {
+        char installerLog[MAX_PATH];
+        fits = fits && InstallerLogPath(options->logPath, installerLog, sizeof installerLog) &&
+               AppendBounded(commandLine, size, " /l*v \"") == BOUNDED_OK &&
+               AppendBounded(commandLine, size, installerLog) == BOUNDED_OK &&
+               AppendBounded(commandLine, size, "\"") == BOUNDED_OK;
+    }
+    return fits;
+}
+
+InstallerResult RunWindowsInstaller(const SetupOptions* options)
 {
     char package[PACKAGE_NAME_CHARS];
     LoadPackageName(package);
 
     // A command line cut short would name another file: it is not started.
-    char commandLine[INSTALLER_COMMAND_CHARS];
+    char commandLine[INSTALLER_COMMAND_WITH_SWITCHES_CHARS];
     bool complete = SourceFolder[0] != '\0' &&
-                    FormatBounded(commandLine, sizeof commandLine, "msiexec /i \"%s%s\"", SourceFolder, package) ==
-                        BOUNDED_OK;
+                    FormatBounded(commandLine, INSTALLER_COMMAND_CHARS, "msiexec /i \"%s%s\"", SourceFolder, package) ==
+                        BOUNDED_OK &&
+                    AppendInstallerSwitches(commandLine, sizeof commandLine, options);
 
     // Without its package the Windows Installer could only fail: the user
     // is told which file setup looked for instead.
     bool present = FoundInSourceFolder(package);
 
-    InstallerResult result = {INSTALLER_NOT_STARTED, 0};
-    if (complete && present && StartAndWait(commandLine, &result.exitCode)) {
-        result.outcome = ClassifyInstallerExit(result.exitCode);
-        return result;
+    InstallerResult result = {INSTALLER_NOT_STARTED, EXIT_PACKAGE_MISSING};
+    if (complete && present) {
+        LogStep("Windows Installer: %s", commandLine);
+        if (StartAndWait(commandLine, &result.exitCode)) {
+            result.outcome = ClassifyInstallerExit(result.exitCode);
+            LogStep("Windows Installer ended with %lu", result.exitCode);
+            return result;
+        }
+        result.exitCode = EXIT_INSTALLER_UNAVAILABLE;
+        LogStep("Windows Installer could not be started (error %lu)", GetLastError());
+    } else {
+        LogStep("Windows Installer not started: the package %s%s is %s", SourceFolder, package,
+                present ? "named by a path too long" : "missing");
     }
     ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
     return result;

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include "setup/run_record.h"
+#include "setup/command_line.h"
 
 // The package's file name (string 1074) into a buffer of PACKAGE_NAME_CHARS;
 // empty when the string is missing.
@@ -14,6 +15,10 @@ int ClassifyInstallerExit(DWORD exitCode);
 // 1 when the product is on the machine after an installer that ended so.
 int InstallerInstalledProduct(int outcome);
 
-// Runs the installer and waits for it; tells the user when it could not be
-// started.
-InstallerResult RunWindowsInstaller();
+// Runs the installer with the switches the options ask for, and waits for
+// it; tells the user when it could not be started. The result's exit code
+// is the one setup ends with after it.
+InstallerResult RunWindowsInstaller(const SetupOptions* options);
+// The name of the installer's own log beside setup's: "setup.log" gives
+// "setup-installer.log". 0 when it does not fit.
+int InstallerLogPath(const char* setupLog, char* path, size_t pathSize);

@@ -12,21 +12,30 @@ static int ReadWindowsVersion(OSVERSIONINFOA* info)
     return QueryWindowsVersion(info) != 0;
 }
 
-int CheckWindowsVersion(HWND owner)
+int JudgeWindowsVersion()
 {
     OSVERSIONINFOA info;
-    bool readable = ReadWindowsVersion(&info);
-    bool refused = !readable || info.dwPlatformId == VER_PLATFORM_WIN32s ||
-                   (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && info.dwMinorVersion < 10) ||
-                   (info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion < 5);
-    if (refused) {
-        ShowMessageText(owner, IDS_WINDOWS_UNSUPPORTED, MB_ICONERROR);
-        return 0;
-    }
+    if (!ReadWindowsVersion(&info) || info.dwPlatformId == VER_PLATFORM_WIN32s ||
+        (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && info.dwMinorVersion < 10) ||
+        (info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion < 5))
+        return WINDOWS_REFUSED;
     // Windows 98 and Me may work, but the user decides.
     if (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && (info.dwMinorVersion == 10 || info.dwMinorVersion == 90))
+        return WINDOWS_UNTESTED;
+    return WINDOWS_SUPPORTED;
+}
+
+int CheckWindowsVersion(HWND owner)
+{
+    switch (JudgeWindowsVersion()) {
+    case WINDOWS_REFUSED:
+        ShowMessageText(owner, IDS_WINDOWS_UNSUPPORTED, MB_ICONERROR);
+        return 0;
+    case WINDOWS_UNTESTED:
         return ShowMessageText(owner, IDS_WINDOWS_UNTESTED, MB_YESNO | MB_ICONWARNING) == IDYES;
-    return 1;
+    default:
+        return 1;
+    }
 }
 
 void ClassifyWindows()

@@ -1,5 +1,6 @@
 #include "text/text.h"
 #include "text/globals.h"
+#include "text/run_log.h"
 
 #define LOADED_PIECE_CHARS 514
 #define MESSAGE_BUFFER_COUNT 3
@@ -42,9 +43,57 @@ const char* LoadMessageText(UINT id)
     }
 }
 
+static int MessagesUnseen;
+
+void AnswerMessagesUnseen(int unseen)
+{
+    MessagesUnseen = unseen;
+}
+
+// What a box would most safely be answered with: nothing goes on that the
+// user did not agree to.
+static int UnseenAnswer(UINT style)
+{
+    switch (style & MB_TYPEMASK) {
+    case MB_YESNO:
+        return IDNO;
+    case MB_OKCANCEL:
+    case MB_RETRYCANCEL:
+    case MB_YESNOCANCEL:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+#define LOGGED_TEXT_CHARS 200
+
+// The text on one line of the log, cut short.
+static void LogMessage(UINT id, const char* text, const char* how, int answer)
+{
+    char line[LOGGED_TEXT_CHARS];
+    (void)CopyBounded(line, sizeof line, text);
+    for (char* c = line; *c != '\0'; ++c)
+        if (*c == '\r' || *c == '\n' || *c == '\t')
+            *c = ' ';
+    LogStep("message %u %s, answered %d: %s", id, how, answer, line);
+}
+
+static int ShowBox(HWND owner, UINT id, const char* text, UINT style)
+{
+    if (MessagesUnseen) {
+        int answer = UnseenAnswer(style);
+        LogMessage(id, text, "not shown (unattended run)", answer);
+        return answer;
+    }
+    int answer = MessageBoxA(owner, text, SetupCaption, style);
+    LogMessage(id, text, "shown", answer);
+    return answer;
+}
+
 int ShowMessageText(HWND owner, UINT id, UINT style)
 {
-    return MessageBoxA(owner, LoadMessageText(id), SetupCaption, style);
+    return ShowBox(owner, id, LoadMessageText(id), style);
 }
 
 int ShowMessage(HWND owner, UINT id, UINT style, ...)
@@ -58,5 +107,5 @@ int ShowMessage(HWND owner, UINT id, UINT style, ...)
     va_start(args, style);
     (void)FormatBoundedV(text, sizeof text, format, args);  // a longer text is cut
     va_end(args);
-    return MessageBoxA(owner, text, SetupCaption, style);
+    return ShowBox(owner, id, text, style);
 }

@@ -31,6 +31,10 @@ const char* LoadMessageText(UINT id);
 int ShowMessage(HWND owner, UINT id, UINT style, ...);
 // The same for a text shown as it stands, joined as LoadMessageText joins it.
 int ShowMessageText(HWND owner, UINT id, UINT style);
+// In an unattended run no message box is shown: each is answered at once
+// as its safest button (No, Cancel, or OK where it has no other), and the
+// log tells which.
+void AnswerMessagesUnseen(int unseen);
 
 int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found);
 void CenterWindowOnScreen(HWND window);

@@ -134,7 +134,7 @@ TEST_F(ToolbarOffer, DecliningStartsNothingAndClosingCancelsSetupEvenAfterAChoic
         SCOPED_TRACE(c.name);
         Autopilot pilot(0, {c.answer});
         pilot.Start();
-        auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX);
+        auto [choice, shown, accepted, firefox, installed, why] = MakeToolbarOffer(TOOLBAR_OFFER_FIREFOX);
         std::vector<SeenWindow> seen = pilot.Finish();
         EXPECT_EQ(c.choice, choice);
         EXPECT_EQ(1u, seen.size());  // the offer, and no message after it
@@ -150,7 +150,7 @@ TEST_F(ToolbarOffer, ADialogThatCannotBeMadeIsNoOffer)
     globals_.SetInstance(GetModuleHandleA("kernel32.dll"));  // holds no dialog 500
     Autopilot pilot(0, {});
     pilot.Start();
-    auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
+    auto [choice, shown, accepted, firefox, installed, why] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
     EXPECT_EQ(OFFER_GO_ON, choice);
     EXPECT_EQ(0, shown);
@@ -196,7 +196,7 @@ TEST_F(ToolbarOffer, EachLauncherExitCodeGivesItsMessageAndChoice)
         SetFixtureSetting("duzorizu32.exe", "ExitCode", c.exitCode);
         Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
         pilot.Start();
-        auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(c.browser);
+        auto [choice, shown, accepted, firefox, installed, why] = MakeToolbarOffer(c.browser);
         std::vector<SeenWindow> seen = pilot.Finish();
 
         EXPECT_EQ(c.choice, choice);
@@ -230,7 +230,7 @@ TEST_F(ToolbarOffer, AMissingLauncherIsReportedAndSetupGoesOn)
     SetCurrentDirectoryA("C:\\Elsewhere");
     Autopilot pilot(0, {Press(IDOK), Press(IDOK)});
     pilot.Start();
-    auto [choice, shown, accepted, firefox, installed] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
+    auto [choice, shown, accepted, firefox, installed, why] = MakeToolbarOffer(TOOLBAR_OFFER_IE);
     std::vector<SeenWindow> seen = pilot.Finish();
     SetCurrentDirectoryA("C:\\");
     EXPECT_EQ(OFFER_GO_ON, choice);

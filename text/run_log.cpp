@@ -1,0 +1,43 @@
+#include "text/run_log.h"
+#include "text/text.h"
+
+#define LOG_LINE_CHARS 1200
+#define LOG_TIME_CHARS 32
+
+static HANDLE RunLog = INVALID_HANDLE_VALUE;
+
+int OpenRunLog(const char* path)
+{
+    CloseRunLog();
+    // Others may read it while setup runs; the share lets a monitoring
+    // engine follow it.
+    RunLog = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    return RunLog != INVALID_HANDLE_VALUE;
+}
+
+void LogStep(const char* format, ...)
+{
+    if (RunLog == INVALID_HANDLE_VALUE)
+        return;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char line[LOG_TIME_CHARS + LOG_LINE_CHARS + 2];
+    (void)FormatBounded(line, LOG_TIME_CHARS, "%04u-%02u-%02u %02u:%02u:%02u.%03u  ", now.wYear, now.wMonth, now.wDay,
+                        now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);  // always fits
+    int timeLength = lstrlenA(line);
+    va_list args;
+    va_start(args, format);
+    (void)FormatBoundedV(line + timeLength, LOG_LINE_CHARS, format, args);  // a longer line is cut
+    va_end(args);
+    (void)AppendBounded(line, sizeof line, "\r\n");
+    DWORD written;
+    // Each line goes to the system at once; a failed write loses that line only.
+    (void)WriteFile(RunLog, line, (DWORD)lstrlenA(line), &written, NULL);
+}
+
+void CloseRunLog()
+{
+    if (RunLog != INVALID_HANDLE_VALUE)
+        (void)CloseHandle(RunLog);
+    RunLog = INVALID_HANDLE_VALUE;
+}
