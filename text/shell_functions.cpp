@@ -1,6 +1,7 @@
 #include "text/shell_functions.h"
 #include "text/system_facts.h"
 #include "text/text.h"
+#include "text/owned.h"
 #include <shlobj.h>
 
 typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
@@ -33,10 +34,42 @@ BOOL ShellStart(SHELLEXECUTEINFOA* launch)
     return execute != NULL && execute(launch);
 }
 
-BOOL ShellUserIsAdmin()
+typedef HRESULT(WINAPI* ComInitializeFunction)(LPVOID, DWORD);
+typedef void(WINAPI* ComUninitializeFunction)(void);
+
+void ShellOpenBeforeExit(const char* verb, const char* file)
+{
+    // An address may be handed to a handler the shell reaches through COM or
+    // DDE, which needs COM on this thread and, with the process about to
+    // end, a call that returns only once the handler has the address.
+    OwnedModule ole(LoadSystemLibrary("ole32.dll"));
+    ComInitializeFunction initialize =
+        ole.Holds() ? (ComInitializeFunction)(void*)QueryProcAddress(ole, "CoInitializeEx") : NULL;
+    ComUninitializeFunction uninitialize =
+        ole.Holds() ? (ComUninitializeFunction)(void*)QueryProcAddress(ole, "CoUninitialize") : NULL;
+    if (initialize == NULL || uninitialize == NULL) {
+        (void)ShellOpen(NULL, verb, file);
+        return;
+    }
+    HRESULT com = initialize(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOA launch;
+    ZeroMemory(&launch, sizeof launch);
+    launch.cbSize = sizeof launch;
+    launch.fMask = SEE_MASK_NOASYNC;
+    launch.lpVerb = verb;
+    launch.lpFile = file;
+    launch.nShow = SW_SHOWNORMAL;
+    (void)ShellStart(&launch);
+    if (SUCCEEDED(com))  // S_FALSE too: this call's own count of the library
+        uninitialize();
+}
+
+int ShellUserIsAdmin()
 {
     IsUserAnAdminFunction isUserAnAdmin = (IsUserAnAdminFunction)(void*)ShellFunction("IsUserAnAdmin");
-    return isUserAnAdmin != NULL && isUserAnAdmin();
+    if (isUserAnAdmin == NULL)
+        return -1;
+    return isUserAnAdmin() ? 1 : 0;
 }
 
 HRESULT ShellGetAppDataFolder(char* path)
