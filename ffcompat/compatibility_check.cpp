@@ -1,4 +1,5 @@
 #include "ffcompat/ffcompat.h"
+#include "ffcompat/own_imports.h"
 #include "text/registry_text.h"
 #include "text/system_facts.h"
 #include "text/owned.h"
@@ -66,6 +67,13 @@ int GetFirefoxVersion(double* version)
 
 extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags)
 {
+    // Where the imports cannot be bound, no system function may be called,
+    // and only Windows 95, 98 and Me leave them so: an unsupported Windows.
+    if (!BindOwnImportsWhereUnbound()) {
+        if (flags != NULL)
+            *flags = FFTB_OLD_WINDOWS;
+        return FALSE;
+    }
     BOOL result = TRUE;
     DWORD found = 0;
     if (!IsSupportedWindowsVersion()) {

@@ -1,8 +1,9 @@
 // The Firefox toolbar check that setup exports to other modules: the
 // Windows version, the user's rights, the installed Firefox and whether the
-// toolbar for Firefox is already there. It keeps no state between calls and
-// reads none of setup's globals, since another module may call it from a
-// copy of the program that never ran its start-up code.
+// toolbar for Firefox is already there. It keeps no state between calls
+// (beyond the import table it binds at its first) and reads none of setup's
+// globals, since another module may call it from a copy of the program that
+// never ran its start-up code.
 #pragma once
 #include <windows.h>
 

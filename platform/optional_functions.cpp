@@ -2,7 +2,21 @@
 #include "text/system_facts.h"
 #include "text/text.h"
 
-enum SystemLibrary { KERNEL_LIBRARY, COMMON_CONTROLS_LIBRARY, SHELL_LIBRARY, VERSION_LIBRARY, LIBRARY_COUNT };
+enum SystemLibrary {
+    KERNEL_LIBRARY,
+    COMMON_CONTROLS_LIBRARY,
+    SHELL_LIBRARY,
+    VERSION_LIBRARY,
+    SECURITY_LIBRARY,
+    COM_LIBRARY,
+    LIBRARY_COUNT
+};
+
+// By full path from the system folder, but for kernel32 (in every process)
+// and the common controls (by name, so that the manifest's version is found).
+static const char* const LibraryNames[LIBRARY_COUNT] = {
+    NULL, "comctl32.dll", "shell32.dll", "version.dll", "advapi32.dll", "ole32.dll",
+};
 
 struct OptionalFunctionEntry {
     SystemLibrary library;
@@ -22,6 +36,9 @@ static const OptionalFunctionEntry OptionalFunctions[OPTIONAL_FUNCTION_COUNT] = 
     {VERSION_LIBRARY, "GetFileVersionInfoSizeA"},
     {VERSION_LIBRARY, "GetFileVersionInfoA"},
     {VERSION_LIBRARY, "VerQueryValueA"},
+    {SECURITY_LIBRARY, "CheckTokenMembership"},
+    {COM_LIBRARY, "CoInitializeEx"},
+    {COM_LIBRARY, "CoUninitialize"},
 };
 
 static HMODULE Libraries[LIBRARY_COUNT];
@@ -31,21 +48,12 @@ static HMODULE LibraryOf(SystemLibrary library)
 {
     if (!LibraryTried[library]) {
         LibraryTried[library] = true;
-        switch (library) {
-        case KERNEL_LIBRARY:
+        if (library == KERNEL_LIBRARY)
             Libraries[library] = KernelLibrary();
-            break;
-        case COMMON_CONTROLS_LIBRARY:
-            // By name: the manifest's side-by-side copy is found that way.
-            Libraries[library] = LoadLibraryA("comctl32.dll");
-            break;
-        case SHELL_LIBRARY:
-            Libraries[library] = LoadSystemLibrary("shell32.dll");
-            break;
-        default:
-            Libraries[library] = LoadSystemLibrary("version.dll");
-            break;
-        }
+        else if (library == COMMON_CONTROLS_LIBRARY)
+            Libraries[library] = LoadLibraryA(LibraryNames[library]);
+        else
+            Libraries[library] = LoadSystemLibrary(LibraryNames[library]);
     }
     return Libraries[library];
 }

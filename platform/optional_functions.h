@@ -23,6 +23,9 @@ enum OptionalFunction {
     GET_FILE_VERSION_INFO_SIZE,   // version
     GET_FILE_VERSION_INFO,        // version
     VER_QUERY_VALUE,              // version
+    CHECK_TOKEN_MEMBERSHIP,       // advapi32: 2000
+    CO_INITIALIZE_EX,             // ole32: NT 4.0, 98
+    CO_UNINITIALIZE,              // ole32
     OPTIONAL_FUNCTION_COUNT
 };
 
@@ -47,3 +50,6 @@ typedef HRESULT(WINAPI* GetFolderPathFunction)(HWND owner, int folder, HANDLE to
 typedef DWORD(WINAPI* GetFileVersionInfoSizeFunction)(LPCSTR path, LPDWORD unused);
 typedef BOOL(WINAPI* GetFileVersionInfoFunction)(LPCSTR path, DWORD unused, DWORD size, LPVOID block);
 typedef BOOL(WINAPI* VerQueryValueFunction)(LPCVOID block, LPCSTR subBlock, LPVOID* value, PUINT length);
+typedef BOOL(WINAPI* CheckTokenMembershipFunction)(HANDLE token, PSID group, PBOOL member);
+typedef HRESULT(WINAPI* CoInitializeExFunction)(LPVOID reserved, DWORD model);
+typedef void(WINAPI* CoUninitializeFunction)(void);

@@ -9,6 +9,9 @@
 #define EXTENSION_RELEASE_LIMIT_MS 2000
 // How long the wait sleeps between two tries, unless a message comes.
 #define FILE_RETRY_MS 30
+// Every kind of input, as Windows 95 and 2000 know them: QS_ALLINPUT adds
+// QS_RAWINPUT for XP and later, which the older systems refuse.
+#define INPUT_ALL_WINDOWS_KNOW (QS_KEY | QS_MOUSE | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY)
 
 static const char* const FileManagerSettings = "winfile.ini";
 
@@ -29,8 +32,10 @@ int WaitUntilFileFree(const char* path, DWORD limitMs)
         if (GetTickCount() - start > limitMs)
             return 0;
         // Asleep until the next try, or until a message comes for a window
-        // of this thread; either way the loop tries again.
-        (void)MsgWaitForMultipleObjects(0, NULL, FALSE, FILE_RETRY_MS, QS_ALLINPUT);
+        // of this thread; either way the loop tries again. A wait that
+        // fails at once must not turn the loop into a busy one.
+        if (MsgWaitForMultipleObjects(0, NULL, FALSE, FILE_RETRY_MS, INPUT_ALL_WINDOWS_KNOW) == WAIT_FAILED)
+            Sleep(FILE_RETRY_MS);
     }
 }
 

@@ -185,5 +185,5 @@ void SendCompletionReport(const FileVersion* before, const RunRecord* run)
     if (!PrepareCompletionReport(before, run, address))
         return;
     // Nothing comes back from the page: the result is of no use.
-    (void)ShellOpen(NULL, "open", address);
+    ShellOpenBeforeExit("open", address);
 }

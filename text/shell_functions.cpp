@@ -16,10 +16,36 @@ BOOL ShellStart(SHELLEXECUTEINFOA* launch)
     return execute != NULL && execute(launch);
 }
 
-BOOL ShellUserIsAdmin()
+void ShellOpenBeforeExit(const char* verb, const char* file)
+{
+    // An address may be handed to a handler the shell reaches through COM or
+    // DDE, which needs COM on this thread and, with the process about to
+    // end, a call that returns only once the handler has the address.
+    CoInitializeExFunction initialize = OptionalFunctionOf<CoInitializeExFunction>(CO_INITIALIZE_EX);
+    CoUninitializeFunction uninitialize = OptionalFunctionOf<CoUninitializeFunction>(CO_UNINITIALIZE);
+    if (initialize == NULL || uninitialize == NULL) {
+        (void)ShellOpen(NULL, verb, file);
+        return;
+    }
+    HRESULT com = initialize(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOA launch;
+    ZeroMemory(&launch, sizeof launch);
+    launch.cbSize = sizeof launch;
+    launch.fMask = SEE_MASK_NOASYNC;
+    launch.lpVerb = verb;
+    launch.lpFile = file;
+    launch.nShow = SW_SHOWNORMAL;
+    (void)ShellStart(&launch);
+    if (SUCCEEDED(com))  // S_FALSE too: this call's own count of the library
+        uninitialize();
+}
+
+int ShellUserIsAdmin()
 {
     IsUserAnAdminFunction isUserAnAdmin = OptionalFunctionOf<IsUserAnAdminFunction>(IS_USER_AN_ADMIN);
-    return isUserAnAdmin != NULL && isUserAnAdmin();
+    if (isUserAnAdmin == NULL)
+        return -1;
+    return isUserAnAdmin() ? 1 : 0;
 }
 
 HRESULT ShellGetAppDataFolder(char* path)

@@ -12,10 +12,15 @@
 // ShellExecuteA with no parameters or folder, shown normally; a value of
 // 32 or less for a failure, as from ShellExecuteA.
 HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file);
+// ShellOpen, as a process about to end must open a file or address: with
+// COM initialised on the thread, through ShellExecuteExA with
+// SEE_MASK_NOASYNC; ShellOpen itself where ole32 lacks COM.
+void ShellOpenBeforeExit(const char* verb, const char* file);
 // ShellExecuteExA; FALSE where the shell cannot be had.
 BOOL ShellStart(SHELLEXECUTEINFOA* launch);
-// FALSE, "not an administrator", where the function is missing.
-BOOL ShellUserIsAdmin();
+// 1 for an administrator, 0 for another user, -1 where the shell lacks
+// IsUserAnAdmin (before version 5.0, and Windows 2000's by name).
+int ShellUserIsAdmin();
 // The user's application-data folder into a buffer of MAX_PATH characters;
 // a failure code, as from a failing call, where the function is missing.
 HRESULT ShellGetAppDataFolder(char* path);

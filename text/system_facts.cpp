@@ -55,11 +55,34 @@ int QueryMajorVersionAtLeast(DWORD major)
     return verify(&wanted, VER_MAJORVERSION, mask) != FALSE;
 }
 
+// The built-in Administrators group, S-1-5-32-544, laid out as a SID is.
+static const struct {
+    BYTE revision;
+    BYTE subAuthorities;
+    BYTE authority[6];
+    DWORD subAuthority[2];
+} AdministratorsGroup = {SID_REVISION, 2, {0, 0, 0, 0, 0, 5}, {SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS}};
+
+// Whether the token the calling thread runs with (its own, else the
+// process's) has the Administrators group enabled; FALSE where advapi32
+// lacks the function (before Windows 2000) or the call fails.
+static BOOL TokenHasAdministrators()
+{
+    CheckTokenMembershipFunction isMember = OptionalFunctionOf<CheckTokenMembershipFunction>(CHECK_TOKEN_MEMBERSHIP);
+    BOOL member = FALSE;
+    return isMember != NULL && isMember(NULL, (PSID)(void*)&AdministratorsGroup, &member) && member;
+}
+
 BOOL QueryUserIsAdmin()
 {
     if (ReplacedSystemFacts.userIsAdmin != NULL)
         return ReplacedSystemFacts.userIsAdmin();
-    return ShellUserIsAdmin();
+    // Windows 2000 accepts setup from Service Pack 3 on, and its shell need
+    // not export IsUserAnAdmin by name: the token is asked there.
+    int shellAnswer = ShellUserIsAdmin();
+    if (shellAnswer >= 0)
+        return shellAnswer;
+    return TokenHasAdministrators();
 }
 
 void QueryLocalTime(LPSYSTEMTIME time)

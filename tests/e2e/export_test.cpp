@@ -73,10 +73,14 @@ TEST(ExportTable, BothBuildsExportOnlyTheCheckByNameAsOrdinalOne)
 
 typedef BOOL(WINAPI* CheckFunction)(DWORD*);
 
-// Wine 8 neither relocates nor binds an .EXE loaded as a module, which
-// Windows does: the test does both itself, as the system loader would.
-static bool ApplyBaseRelocations(BYTE* base, IMAGE_NT_HEADERS* nt)
+// Windows' loader relocates an .EXE loaded as a module; Wine 8 leaves it
+// where it landed unrelocated, and the test applies the relocations as
+// Windows would, each under the protection it finds. Neither
+// resolves the imports of an .EXE loaded so: the test leaves them alone, as
+// a partner's program on Windows gets them.
+static bool ApplyBaseRelocations(BYTE* base)
 {
+    IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
     ULONG_PTR delta = (ULONG_PTR)base - (ULONG_PTR)nt->OptionalHeader.ImageBase;
     if (delta == 0)
         return true;
@@ -93,57 +97,67 @@ static bool ApplyBaseRelocations(BYTE* base, IMAGE_NT_HEADERS* nt)
         size_t count = (header->SizeOfBlock - sizeof *header) / sizeof(WORD);
         for (size_t i = 0; i < count; ++i) {
             BYTE* target = base + header->VirtualAddress + (entries[i] & 0xFFF);
-            switch (entries[i] >> 12) {
-            case IMAGE_REL_BASED_ABSOLUTE:
-                break;
-            case IMAGE_REL_BASED_DIR64:
-                *(ULONGLONG*)target += delta;
-                break;
-            case IMAGE_REL_BASED_HIGHLOW:
-                *(DWORD*)target += (DWORD)delta;
-                break;
-            default:
+            int type = entries[i] >> 12;
+            SIZE_T size = type == IMAGE_REL_BASED_DIR64 ? 8 : 4;
+            if (type == IMAGE_REL_BASED_ABSOLUTE)
+                continue;
+            if (type != IMAGE_REL_BASED_DIR64 && type != IMAGE_REL_BASED_HIGHLOW)
                 return false;
-            }
+            // Each target alone, so that no page keeps another's protection.
+            DWORD protection;
+            if (!VirtualProtect(target, size, PAGE_READWRITE, &protection))
+                return false;
+            if (size == 8)
+                *(ULONGLONG*)target += delta;
+            else
+                *(DWORD*)target += (DWORD)delta;
+            VirtualProtect(target, size, protection, &protection);
         }
         block += header->SizeOfBlock;
     }
+    DWORD protection;
+    VirtualProtect(nt, sizeof *nt, PAGE_READWRITE, &protection);
     nt->OptionalHeader.ImageBase = (ULONG_PTR)base;
+    VirtualProtect(nt, sizeof *nt, protection, &protection);
     return true;
 }
 
-static bool BindImports(BYTE* base, IMAGE_NT_HEADERS* nt)
-{
-    IMAGE_DATA_DIRECTORY directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (IMAGE_IMPORT_DESCRIPTOR* import = (IMAGE_IMPORT_DESCRIPTOR*)(base + directory.VirtualAddress); import->Name != 0;
-         ++import) {
-        HMODULE library = LoadLibraryA((const char*)(base + import->Name));
-        if (library == NULL)
-            return false;
-        IMAGE_THUNK_DATA* lookup = (IMAGE_THUNK_DATA*)(base + (import->OriginalFirstThunk ? import->OriginalFirstThunk : import->FirstThunk));
-        IMAGE_THUNK_DATA* slot = (IMAGE_THUNK_DATA*)(base + import->FirstThunk);
-        for (; lookup->u1.AddressOfData != 0; ++lookup, ++slot) {
-            FARPROC function;
-            if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal))
-                function = GetProcAddress(library, MAKEINTRESOURCEA(IMAGE_ORDINAL(lookup->u1.Ordinal)));
-            else
-                function = GetProcAddress(library, (const char*)((IMAGE_IMPORT_BY_NAME*)(base + lookup->u1.AddressOfData))->Name);
-            if (function == NULL)
-                return false;
-            slot->u1.Function = (ULONG_PTR)function;
-        }
-    }
-    return true;
-}
-
-static bool PrepareLoadedImage(HMODULE module)
+// How many of the module's imported DLLs still have the name of their first
+// function where its address belongs, and how many there are.
+static std::pair<int, int> UnboundImports(HMODULE module)
 {
     BYTE* base = (BYTE*)module;
     IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
-    DWORD protection;
-    if (!VirtualProtect(base, nt->OptionalHeader.SizeOfImage, PAGE_EXECUTE_READWRITE, &protection))
-        return false;
-    return ApplyBaseRelocations(base, nt) && BindImports(base, nt);
+    IMAGE_DATA_DIRECTORY directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    std::pair<int, int> counts(0, 0);
+    for (IMAGE_IMPORT_DESCRIPTOR* import = (IMAGE_IMPORT_DESCRIPTOR*)(base + directory.VirtualAddress); import->Name != 0;
+         ++import, ++counts.second) {
+        IMAGE_THUNK_DATA* lookup = (IMAGE_THUNK_DATA*)(base + import->OriginalFirstThunk);
+        IMAGE_THUNK_DATA* slot = (IMAGE_THUNK_DATA*)(base + import->FirstThunk);
+        counts.first += slot->u1.Function == lookup->u1.AddressOfData;
+    }
+    return counts;
+}
+
+static void ExpectImportsUnbound(HMODULE module)
+{
+    std::pair<int, int> counts = UnboundImports(module);
+    EXPECT_GT(counts.second, 3);
+    EXPECT_EQ(counts.second, counts.first) << "imported DLLs whose table was filled: " << counts.second - counts.first;
+}
+
+// Where the process block keeps the NT loader's records: emptied, it stands
+// for a Windows without them (95, 98 and Me) as far as the check can tell.
+static void** LoaderDataField()
+{
+    BYTE* process;
+#if defined(__x86_64__)
+    __asm__("movq %%gs:0x60, %0" : "=r"(process));
+    return (void**)(process + 0x18);
+#else
+    __asm__("movl %%fs:0x30, %0" : "=r"(process));
+    return (void**)(process + 0x0C);
+#endif
 }
 
 struct CheckAnswer {
@@ -182,14 +196,19 @@ protected:
     void SetUp() override
     {
         CleanUp();
-        module_ = LoadLibraryA(SetupProgramPath());
+        Load(LoadLibraryA(SetupProgramPath()));
+    }
+    void Load(HMODULE module)
+    {
+        module_ = module;
         ASSERT_NE(nullptr, module_) << GetLastError();
         ASSERT_NE((HMODULE)GetModuleHandleA(NULL), module_);
         // The test program sits at the base SETUP.EXE prefers, so SETUP.EXE
         // lands elsewhere and its relocations are put to the test.
         const IMAGE_NT_HEADERS* nt = (const IMAGE_NT_HEADERS*)((BYTE*)module_ + ((IMAGE_DOS_HEADER*)module_)->e_lfanew);
         ASSERT_NE((ULONG_PTR)module_, (ULONG_PTR)nt->OptionalHeader.ImageBase);
-        ASSERT_TRUE(PrepareLoadedImage(module_));
+        ASSERT_TRUE(ApplyBaseRelocations((BYTE*)module_));
+        ExpectImportsUnbound(module_);
         byName_ = (CheckFunction)(void*)GetProcAddress(module_, "FFTBCompatibilityCheck");
         byOrdinal_ = (CheckFunction)(void*)GetProcAddress(module_, MAKEINTRESOURCEA(1));
         ASSERT_NE(nullptr, byName_);
@@ -239,9 +258,43 @@ TEST_F(LoadedCheck, NoFirefoxAnywhereIsTheOnlySuccess)
     CheckAnswer answer = Ask();
     EXPECT_EQ(TRUE, answer.result);
     EXPECT_EQ(0u, answer.flags);
+    // The check bound its imports at its first call.
+    EXPECT_EQ(0, UnboundImports(module_).first);
     // A null flags address gives the same result and writes nothing.
     EXPECT_EQ(TRUE, CallAsAPartnerDoes(byName_, NULL));
     EXPECT_EQ(TRUE, CallAsAPartnerDoes(byOrdinal_, NULL));
+}
+
+// Loaded again, now explicitly as Windows loads any .EXE as a module.
+TEST_F(LoadedCheck, LoadedWithoutResolvingReferencesItAnswersTheSame)
+{
+    ASSERT_TRUE(FreeLibrary(module_));
+    module_ = NULL;
+    Load(LoadLibraryExA(SetupProgramPath(), NULL, DONT_RESOLVE_DLL_REFERENCES));
+    EXPECT_EQ(0u, Ask().flags);
+    SetFirefoxVersion("1.5.0.12 (en-US)");
+    CheckAnswer answer = Ask();
+    EXPECT_EQ(FALSE, answer.result);
+    EXPECT_EQ(0x21u, answer.flags);
+}
+
+// Any system call would jump through the unbound table and end this test
+// program: the answer comes without one.
+TEST_F(LoadedCheck, WithoutTheNtLoaderRecordsItAnswersAsForAnOldWindows)
+{
+    SetFirefoxVersion("3.5.7 (en-US)");
+    void** loaderData = LoaderDataField();
+    void* kept = *loaderData;
+    ASSERT_NE(nullptr, kept);
+    DWORD flags = 0xdeadbeef;
+    *loaderData = NULL;
+    BOOL result = byName_(&flags);
+    *loaderData = kept;
+    EXPECT_EQ(FALSE, result);
+    EXPECT_EQ(0x08u, flags);  // an unsupported Windows and nothing else
+    ExpectImportsUnbound(module_);
+    // With the records back, the same module binds and answers in full.
+    EXPECT_EQ(0x01u, Ask().flags);
 }
 
 TEST_F(LoadedCheck, FirefoxVersionsSetTheVersionBits)

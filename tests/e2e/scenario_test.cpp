@@ -25,6 +25,8 @@ static void Check(const char* name)
     EXPECT_EQ(expected.programs, outcome.programs);
     EXPECT_EQ(expected.productInstalled, ProductInstalled());
     EXPECT_EQ(expected.addOnEntriesWritten, AddOnEntriesWritten());
+    if (expected.machineKeysAsPlanted)
+        EXPECT_TRUE(MachineKeysAsPlanted());
     EXPECT_EQ(ExpectedAddresses(expected), outcome.addresses);
     EXPECT_EQ(std::vector<std::string>{}, outcome.plantedLoaded);
 }
@@ -53,3 +55,5 @@ TEST(Scenario, RestartRequired) { Check("restart-required"); }
 TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
 TEST(Scenario, CleanerWithOwnLibrary) { Check("cleaner-with-own-library"); }
 TEST(Scenario, OlderDllSearch) { Check("older-dll-search"); }
+TEST(Scenario, Windows7StandardUser) { Check("windows-7-standard-user"); }
+TEST(Scenario, Windows7StandardUserPlain) { Check("windows-7-standard-user-plain"); }

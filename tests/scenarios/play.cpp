@@ -44,6 +44,10 @@ static void InstallDefaultBrowser(const std::string& browser)
     CopyFixture(browser + ".exe", program);
     std::string command = "\"" + program + "\" \"%1\"";
     SetText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "", command.c_str());
+    // Windows Vista and later keep the user's choice apart (Wine's names its
+    // own handler there), and only a faked XP or older ignores it.
+    SetText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
+            "ProgId", browser == "firefox" ? "FirefoxURL" : "IE.HTTP");
 }
 
 static bool IsBrowser(const std::string& name)
@@ -189,6 +193,39 @@ bool AddOnEntriesWritten()
 {
     return GetNumber(HKEY_LOCAL_MACHINE, AddOnKeys[0], "Compatibility Flags") == 0x400 &&
            GetNumber(HKEY_LOCAL_MACHINE, AddOnKeys[1], "Compatibility Flags") == 0x400;
+}
+
+// An add-on category registration of an earlier version, which setup would
+// drop. Wine lets anyone create keys, so the toolbar's parent is a volatile
+// key: the lasting one setup makes below it is refused, as Windows refuses
+// a standard user any key below the machine's software key.
+static const char* PlantedCategory = "CLSID\\{A09AE68F-B14D-43ED-B713-BA413F034904}\\Implemented Categories";
+
+void StandardUserMachineKeys()
+{
+    MakeKeyReadOnly(HKEY_CLASSES_ROOT, PlantedCategory);
+    MakeKeyReadOnly(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility");
+    MakeKeyRefuseLastingSubkeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google");
+    MakeKeyReadOnly(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google");
+}
+
+static DWORD SubkeyCount(HKEY root, const char* path)
+{
+    HKEY key;
+    DWORD count = 0xdeadbeef;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return count;
+    if (RegQueryInfoKeyA(key, NULL, NULL, NULL, &count, NULL, NULL, NULL, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+        count = 0xdeadbeef;
+    RegCloseKey(key);
+    return count;
+}
+
+bool MachineKeysAsPlanted()
+{
+    return KeyExists(HKEY_CLASSES_ROOT, PlantedCategory) &&
+           SubkeyCount(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility") == 0 &&
+           SubkeyCount(HKEY_LOCAL_MACHINE, "SOFTWARE\\Google") == 0;
 }
 
 std::string ReportAddress(const std::string& query)

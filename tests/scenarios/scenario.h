@@ -42,6 +42,7 @@ struct Expected {
     std::vector<std::string> programs;
     bool productInstalled = false;
     bool addOnEntriesWritten = true;  // the browser add-on compatibility flags
+    bool machineKeysAsPlanted = false;  // StandardUserMachineKeys' keys as they were made
     std::vector<std::string> pages;   // pages of the offer's links opened, by their "param=" value
     std::string report;               // "3pa=...&bm=..." of the completion report, or "" for none
 
@@ -49,6 +50,7 @@ struct Expected {
     Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
     Expected& Installs() { productInstalled = true; return *this; }
     Expected& EndsBeforeTheRegistryWork() { addOnEntriesWritten = false; return *this; }
+    Expected& IsRefusedEveryMachineWrite() { addOnEntriesWritten = false; machineKeysAsPlanted = true; return *this; }
     Expected& Opens(std::vector<std::string> linkPages) { pages = linkPages; return *this; }
     Expected& Reports(const char* query) { report = query; return *this; }
 };
@@ -81,6 +83,11 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bo
 // The registry values setup may write, as text, one per line.
 std::vector<std::string> RegistryWritten();
 bool AddOnEntriesWritten();
+// The machine-wide keys of a standard user of Windows Vista to 11, where
+// setup's manifest turns registry virtualisation off and every write there
+// is refused; and whether they are as they were made, with nothing added.
+void StandardUserMachineKeys();
+bool MachineKeysAsPlanted();
 // The completion report's address for a query part ("3pa=...&bm=...").
 std::string ReportAddress(const std::string& query);
 // The addresses the shell must be asked to open, in order: the pages of the

@@ -358,6 +358,25 @@ const std::vector<Scenario>& AllScenarios()
          {},
          Expected().Installs().Reports("3pa=&bm=1")},
 
+        {"windows-7-standard-user",
+         "Windows 7, a standard user, Internet Explorer the default browser: no machine-wide registry write is "
+         "allowed, so the toolbar's test write fails (mask 0x02) and its installer is started elevated; the user "
+         "installs the toolbar",
+         XPWithToolbar().Windows("win7").With(StandardUserMachineKeys),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
+             .Runs({"duzorizu32.exe /tbie (before the product)"})
+             .Installs()
+             .IsRefusedEveryMachineWrite()
+             .Reports("3pa=ggle:1&bm=1")},
+
+        {"windows-7-standard-user-plain",
+         "Windows 7, a standard user, only the package beside setup",
+         XP().Windows("win7").With(StandardUserMachineKeys),
+         {},
+         Expected().Installs().IsRefusedEveryMachineWrite().Reports("3pa=&bm=1")},
+
         {"cleaner-with-own-library",
          "Windows XP, no toolbar installer beside setup; the registry cleaner's compatibility DLL needs a library "
          "of its own beside it, where DLLs planted under system names lie too; the user accepts the cleaner",

@@ -139,3 +139,23 @@ bool MakeKeyRefuseLastingSubkeys(HKEY root, const char* key)
     }
     return true;
 }
+
+bool MakeKeyReadOnly(HKEY root, const char* key)
+{
+    HKEY handle;
+    if (RegCreateKeyExA(root, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL) != ERROR_SUCCESS)
+        return false;
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof everyone;
+    DWORD aclBuffer[64];
+    PACL acl = (PACL)aclBuffer;
+    SECURITY_DESCRIPTOR descriptor;
+    bool done = CreateWellKnownSid(WinWorldSid, NULL, everyone, &sidSize) &&
+                InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION) &&
+                AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone) &&
+                InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+                SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
+                RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return done;
+}

@@ -29,3 +29,8 @@ void DeleteTree(HKEY root, const char* key);
 // anywhere in the registry; below a volatile key no lasting subkey can be
 // made, which refuses a write the way a missing right would.
 bool MakeKeyRefuseLastingSubkeys(HKEY root, const char* key);
+// Creates the key where missing and lets everyone read it and nobody change
+// it, as the machine's keys are for a standard user of Windows NT. Wine
+// refuses opening such a key for writing; it does not refuse creating a key
+// below it, which a parent made with MakeKeyRefuseLastingSubkeys does.
+bool MakeKeyReadOnly(HKEY root, const char* key);

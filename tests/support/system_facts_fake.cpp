@@ -6,7 +6,11 @@ static bool VersionFails;
 static bool UserIsAdmin;
 static int AdminQuestions;
 static SYSTEMTIME FakeToday;
-static const char* MissingFunction;
+// Functions the fake system lacks, and those it answers with a stand-in.
+#define FAKED_FUNCTIONS_AT_MOST 4
+static const char* MissingFunctions[FAKED_FUNCTIONS_AT_MOST];
+static const char* StandInNames[FAKED_FUNCTIONS_AT_MOST];
+static FARPROC StandIns[FAKED_FUNCTIONS_AT_MOST];
 
 static BOOL ReportVersion(LPOSVERSIONINFOA info)
 {
@@ -43,15 +47,20 @@ static SystemFactsReplacements Kept;
 static FARPROC LookUpFunction(HMODULE module, LPCSTR name)
 {
     bool byName = HIWORD((ULONG_PTR)name) != 0;
-    if (byName && MissingFunction != NULL && lstrcmpA(name, MissingFunction) == 0)
-        return NULL;
+    for (int i = 0; byName && i < FAKED_FUNCTIONS_AT_MOST; ++i) {
+        if (MissingFunctions[i] != NULL && lstrcmpA(name, MissingFunctions[i]) == 0)
+            return NULL;
+        if (StandInNames[i] != NULL && lstrcmpA(name, StandInNames[i]) == 0)
+            return StandIns[i];
+    }
     return Kept.procAddress != NULL ? Kept.procAddress(module, name) : GetProcAddress(module, name);
 }
 
 FakeSystemFacts::FakeSystemFacts()
 {
     Kept = ReplacedSystemFacts;
-    MissingFunction = NULL;
+    ZeroMemory(MissingFunctions, sizeof MissingFunctions);
+    ZeroMemory(StandInNames, sizeof StandInNames);
     SetWindows(5, 1, 2);
     VersionFails = false;
     UserIsAdmin = true;
@@ -101,7 +110,30 @@ void FakeSystemFacts::SetToday(WORD year, WORD month, WORD day)
 
 void FakeSystemFacts::WithoutFunction(const char* name)
 {
-    MissingFunction = name;
+    ZeroMemory(MissingFunctions, sizeof MissingFunctions);
+    AlsoWithoutFunction(name);
+}
+
+static void AddName(const char** names, const char* name)
+{
+    int i = 0;
+    while (i < FAKED_FUNCTIONS_AT_MOST - 1 && names[i] != NULL)
+        ++i;
+    names[i] = name;
+}
+
+void FakeSystemFacts::AlsoWithoutFunction(const char* name)
+{
+    AddName(MissingFunctions, name);
+    ReplacedSystemFacts.userIsAdmin = Kept.userIsAdmin;
+}
+
+void FakeSystemFacts::ReplaceFunction(const char* name, FARPROC standIn)
+{
+    AddName(StandInNames, name);
+    for (int i = 0; i < FAKED_FUNCTIONS_AT_MOST; ++i)
+        if (StandInNames[i] == name)
+            StandIns[i] = standIn;
     ReplacedSystemFacts.userIsAdmin = Kept.userIsAdmin;
 }
 

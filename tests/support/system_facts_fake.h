@@ -17,5 +17,9 @@ public:
     // IsUserAnAdmin and SHGetFolderPathA; the administrator question goes to
     // the system again, through the same lookup.
     void WithoutFunction(const char* name);
+    void AlsoWithoutFunction(const char* name);
+    // The system's function of that name is this one (the administrator
+    // question goes to the system too).
+    void ReplaceFunction(const char* name, FARPROC standIn);
     int adminQuestions() const;
 };

@@ -2,6 +2,7 @@
 // administrator question can be replaced: versions Wine cannot report, a
 // user without rights, and profile folders and caches that are broken.
 #include <gtest/gtest.h>
+#include <sddl.h>
 #include "resource_counts.h"
 #include <string>
 #include "ffcompat/ffcompat.h"
@@ -70,12 +71,38 @@ TEST_F(FirefoxCheck, AUserWithoutRightsGetsNotAdminBesideTheFirefoxBits)
     EXPECT_EQ(0x09u, flags);  // never 0x04 and 0x08 together
 }
 
-// Shells before version 5.0 lack both functions: the check then answers as
-// when the call fails.
-TEST_F(FirefoxCheck, WithoutTheShellFunctionsTheCheckAnswersAsForAFailingCall)
+// Shells before version 5.0 lack both functions, Windows 2000's may lack
+// IsUserAnAdmin alone: the token's membership of the Administrators group
+// decides then, and without that function too the user is no administrator.
+static std::string AskedGroup;
+static HANDLE AskedToken;
+static BOOL Membership;
+static BOOL WINAPI StandInMembership(HANDLE token, PSID group, PBOOL member)
+{
+    char* text = NULL;
+    AskedGroup = ConvertSidToStringSidA(group, &text) ? text : "unreadable";
+    LocalFree(text);
+    AskedToken = token;
+    *member = Membership;
+    return TRUE;
+}
+
+TEST_F(FirefoxCheck, WithoutIsUserAnAdminTheTokenDecidesAndWithoutEitherNobodyIsAdmin)
 {
     facts_.WithoutFunction("IsUserAnAdmin");
+    facts_.ReplaceFunction("CheckTokenMembership", (FARPROC)(void*)StandInMembership);
     DWORD flags = 0xdeadbeef;
+    AskedToken = INVALID_HANDLE_VALUE;
+    Membership = TRUE;
+    EXPECT_EQ(TRUE, FFTBCompatibilityCheck(&flags));
+    EXPECT_EQ(0u, flags);
+    EXPECT_EQ("S-1-5-32-544", AskedGroup);
+    EXPECT_EQ((HANDLE)NULL, AskedToken);  // the calling thread's own token
+    Membership = FALSE;
+    EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
+    EXPECT_EQ((DWORD)FFTB_NOT_ADMIN, flags);
+
+    facts_.AlsoWithoutFunction("CheckTokenMembership");
     EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
     EXPECT_EQ((DWORD)FFTB_NOT_ADMIN, flags);
 

@@ -241,14 +241,16 @@ TEST_P(BuiltProgram, ToolbarPicturesAreFramedOnBlack)
         EXPECT_EQ(40u, header->biSize);
         EXPECT_EQ(405, header->biWidth);
         EXPECT_EQ(60, header->biHeight);  // positive: rows bottom-up
-        EXPECT_EQ(8, header->biBitCount);
+        // Four bits a pixel: each picture has fewer than 16 colours.
+        EXPECT_EQ(4, header->biBitCount);
         EXPECT_EQ((DWORD)BI_RGB, header->biCompression);
-        EXPECT_TRUE(header->biClrUsed == 0 || header->biClrUsed == 256);
+        EXPECT_TRUE(header->biClrUsed == 0 || header->biClrUsed == 16);
         const RGBQUAD* palette = (const RGBQUAD*)((const BYTE*)header + header->biSize);
-        const BYTE* pixels = (const BYTE*)(palette + 256);
-        int rowBytes = (405 + 3) & ~3;
+        const BYTE* pixels = (const BYTE*)(palette + 16);
+        int rowBytes = ((405 * 4 + 31) / 32) * 4;
         auto colour = [&](int x, int yFromTop) {
-            const RGBQUAD& c = palette[pixels[(59 - yFromTop) * rowBytes + x]];
+            BYTE pair = pixels[(59 - yFromTop) * rowBytes + x / 2];
+            const RGBQUAD& c = palette[x % 2 == 0 ? pair >> 4 : pair & 0x0F];
             return RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
         };
         for (auto corner : {std::make_pair(0, 0), std::make_pair(404, 0), std::make_pair(0, 59),
@@ -257,7 +259,7 @@ TEST_P(BuiltProgram, ToolbarPicturesAreFramedOnBlack)
         EXPECT_NE(RGB(0, 0, 0), colour(202, 30)) << id;  // the picture itself
     }
     // The two pictures show different browsers.
-    EXPECT_NE(0, memcmp(BitmapResource(module_, 12), BitmapResource(module_, 18), 40 + 1024 + 405 * 60));
+    EXPECT_NE(0, memcmp(BitmapResource(module_, 12), BitmapResource(module_, 18), 40 + 64 + 204 * 60));
 }
 
 #pragma pack(push, 2)
