@@ -7,7 +7,6 @@
 #include "text/text.h"
 #include "resources/resource.h"
 
-#define PARTNER_PATH_CHARS 520
 #define REASON_VISTA_OR_LATER 2
 // Only for a start the shell gave no process handle for: the launcher's
 // end cannot be seen then, so the wait for its event has a bound.
@@ -42,7 +41,7 @@ static HMODULE LoadPartnerDll(const char* path)
 
 int RegistryCleanerCompatible()
 {
-    char path[PARTNER_PATH_CHARS];
+    char path[SOURCE_FILE_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))
         return 0;
     OwnedModule dll(LoadPartnerDll(path));

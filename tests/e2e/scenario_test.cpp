@@ -49,4 +49,8 @@ TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled")
 TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
 TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
+TEST(Scenario, EmailCompanionLoggedUninstall) { Check("email-companion-logged-uninstall"); }
+TEST(Scenario, EmailCompanionEmptyLocation) { Check("email-companion-empty-location"); }
+TEST(Scenario, FirefoxProfileElsewhere) { Check("firefox-profile-elsewhere"); }
+TEST(Scenario, DeepSourceFolder) { Check("deep-source-folder"); }
 TEST(Scenario, CleanerWithOwnLibrary) { Check("cleaner-with-own-library"); }

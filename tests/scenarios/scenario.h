@@ -12,12 +12,14 @@
 struct Machine {
     std::string windows = "winxp";            // the version Wine reports to SETUP.EXE
     std::string defaultBrowser = "iexplore";  // "iexplore" or "firefox"
+    std::string sourceFolder = "C:\\Downloads";  // where SETUP.EXE runs from
     std::vector<std::string> sourceFiles;     // fixtures beside SETUP.EXE (see PrepareSourceFolder)
     std::vector<std::string> partnerSettings; // "program:Key=Value" for the fixtures' settings
     std::vector<std::function<void()>> extras;
 
     Machine& Windows(const char* version) { windows = version; return *this; }
     Machine& Browser(const char* browser) { defaultBrowser = browser; return *this; }
+    Machine& From(const std::string& folder) { sourceFolder = folder; return *this; }
     Machine& Beside(std::vector<std::string> files);
     Machine& Partner(const char* setting) { partnerSettings.push_back(setting); return *this; }
     Machine& With(std::function<void()> extra) { extras.push_back(extra); return *this; }
@@ -71,10 +73,10 @@ struct Outcome {
 const std::vector<Scenario>& AllScenarios();
 const Scenario* FindScenario(const std::string& name);
 
-// Makes the machine real in this prefix; returns SETUP.EXE's path in the
-// source folder C:\Downloads.
+// Makes the machine real in this prefix; returns SETUP.EXE's path in its
+// source folder.
 std::string PrepareMachine(const Machine& machine);
-// Makes the machine real, runs setup from C:\Downloads, and waits for the
+// Makes the machine real, runs setup from its source folder, and waits for the
 // programs it started.
 Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bool userAnswers = false);
 

@@ -4,6 +4,7 @@
 // the registry and which report is sent.
 #include "scenario.h"
 #include "fixture_process.h"
+#include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "resources/resource.h"
 
@@ -104,14 +105,30 @@ void WindowsInstallerStandIn()
 }
 
 // The e-mail companion installed in C:\Mail, known only by its uninstall
-// command, which passes an argument to the uninstaller.
-void CompanionInstalledWithQuietUninstall()
+// entry: its command and, unless null, its InstallLocation.
+std::function<void()> CompanionInstalled(const char* uninstallString, const char* installLocation = nullptr)
 {
-    CreateDirectoryA("C:\\Mail", NULL);
-    MakeFile("C:\\Mail\\txofcsvc.dll");
-    SetText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion",
-            "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
+    return [=] {
+        const char* entry = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion";
+        CreateDirectoryA("C:\\Mail", NULL);
+        MakeFile("C:\\Mail\\txofcsvc.dll");
+        SetText(HKEY_LOCAL_MACHINE, entry, "UninstallString", uninstallString);
+        if (installLocation != nullptr)
+            SetText(HKEY_LOCAL_MACHINE, entry, "InstallLocation", installLocation);
+    };
 }
+
+// The default profile made in a folder of its own choosing, outside the
+// Firefox folder, as Firefox writes it, with the toolbar in its cache.
+void FirefoxProfileElsewhereWithToolbar()
+{
+    WriteProfilesIni("[Profile0]\r\nName=work\r\nIsRelative=0\r\nPath=C:\\Profiles\\work\r\nDefault=1\r\n");
+    WriteFileBytes("C:\\Profiles\\work\\extensions.cache", TOOLBAR_EXTENSION_ID);
+}
+
+// A source folder as deep as SETUP.EXE and the package may lie in, where
+// the partners' longer names no longer fit into a path.
+const std::string DeepFolder = "C:\\Downloads\\" + std::string(120, 'd') + "\\" + std::string(107, 'e');
 
 // Wine takes the planted theme library from a folder only when allowed to
 // take native copies of it (version.dll cannot be allowed: Wine's own
@@ -322,7 +339,36 @@ const std::vector<Scenario>& AllScenarios()
         {"email-companion-installed",
          "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
          "its uninstall command a quoted uninstaller followed by /S",
-         XP().Beside({CompanionInstaller}).With(CompanionInstalledWithQuietUninstall),
+         XP().Beside({CompanionInstaller}).With(CompanionInstalled("\"C:\\Mail\\unins000.exe\" /S")),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"email-companion-logged-uninstall",
+         "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
+         "its uninstall command a quoted uninstaller followed by a quoted log file",
+         XP().Beside({CompanionInstaller})
+             .With(CompanionInstalled("\"C:\\Mail\\unins000.exe\" /LOG=\"C:\\Logs\\unins.log\"")),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"email-companion-empty-location",
+         "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
+         "its uninstall entry with an empty InstallLocation and a quoted uninstaller",
+         XP().Beside({CompanionInstaller}).With(CompanionInstalled("\"C:\\Mail\\unins000.exe\"", "")),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"firefox-profile-elsewhere",
+         "Windows XP, Firefox 3.5.7 the default browser, its default profile in a folder of its own "
+         "(IsRelative=0) with the toolbar installed there",
+         XPWithToolbar().Browser("firefox").With(FirefoxInstalled).With(FirefoxProfileElsewhereWithToolbar),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"deep-source-folder",
+         "Windows XP, setup and the package in a folder so deep that the paths of the e-mail companion's and "
+         "the registry cleaner's files do not fit",
+         XPWithCleaner().Beside({CompanionInstaller}).From(DeepFolder),
          {},
          Expected().Installs().Reports("3pa=&bm=1")},
 
