@@ -13,6 +13,8 @@
 // format reads no argument at all.
 #include "text/text.h"
 
+// The flags in the order of their bits.
+static const char FlagLetters[] = "-0#+ ";
 #define FLAG_LEFT 1
 #define FLAG_ZERO 2
 #define FLAG_ALTERNATE 4
@@ -37,6 +39,14 @@ struct FormatOutput {
     bool cut;
 };
 
+static int PositionIn(const char* letters, char c)
+{
+    for (int i = 0; letters[i] != '\0'; ++i)
+        if (letters[i] == c)
+            return i;
+    return -1;
+}
+
 static void PutRepeated(FormatOutput* out, char c, size_t count)
 {
     for (; count != 0; --count) {
@@ -54,43 +64,28 @@ static void PutText(FormatOutput* out, const char* text, size_t count)
         PutRepeated(out, text[i], 1);
 }
 
-// Digits up to the largest count a field accepts; NOT_GIVEN when there are
-// none, and false for a number too large.
+// '*', or digits up to the largest count a field accepts (false for a
+// number too large); nothing leaves the count as it was.
 static bool ReadCount(const char** position, int* count)
 {
-    if (**position < '0' || **position > '9')
+    const char* p = *position;
+    if (*p == '*') {
+        *position = p + 1;
+        *count = FROM_ARGUMENT;
+        return true;
+    }
+    if (*p < '0' || *p > '9')
         return true;
     unsigned int value = 0;
-    while (**position >= '0' && **position <= '9') {
-        unsigned int digit = (unsigned int)(*(*position)++ - '0');
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        unsigned int digit = (unsigned int)(*p - '0');
         if (value > (BOUNDED_MAX_SIZE - digit) / 10)
             return false;
         value = value * 10 + digit;
     }
+    *position = p;
     *count = (int)value;
     return true;
-}
-
-static bool ReadWidthOrPrecision(const char** position, int* count)
-{
-    if (**position == '*') {
-        ++*position;
-        *count = FROM_ARGUMENT;
-        return true;
-    }
-    return ReadCount(position, count);
-}
-
-static int FlagOf(char c)
-{
-    switch (c) {
-    case '-': return FLAG_LEFT;
-    case '0': return FLAG_ZERO;
-    case '#': return FLAG_ALTERNATE;
-    case '+': return FLAG_PLUS;
-    case ' ': return FLAG_SPACE;
-    }
-    return 0;
 }
 
 // Reads the field after a '%'; false when C would not give a defined text
@@ -102,41 +97,29 @@ static bool ReadField(const char** position, FormatField* field)
     field->flags = 0;
     field->width = NOT_GIVEN;
     field->precision = NOT_GIVEN;
-    while (FlagOf(*p) != 0)
-        field->flags |= FlagOf(*p++);
-    if (!ReadWidthOrPrecision(&p, &field->width))
+    for (int flag; *p != '\0' && (flag = PositionIn(FlagLetters, *p)) >= 0; ++p)
+        field->flags |= 1 << flag;
+    if (!ReadCount(&p, &field->width))
         return false;
     if (*p == '.') {
         ++p;
         field->precision = 0;
-        if (!ReadWidthOrPrecision(&p, &field->precision))
+        if (!ReadCount(&p, &field->precision))
             return false;
     }
     bool sized = *p == 'l';
     if (sized)
         ++p;
-    field->conversion = *p;
+    char c = field->conversion = *p;
     *position = p + 1;
 
-    bool plain = field->flags == 0 && field->width == NOT_GIVEN && field->precision == NOT_GIVEN && !sized;
-    switch (field->conversion) {
-    case '%':
-        return plain;
-    case 'c':
-        if (field->precision != NOT_GIVEN)
-            return false;
-        // fall through
-    case 's':
-        return !sized && (field->flags & (FLAG_ZERO | FLAG_ALTERNATE)) == 0;
-    case 'd':
-    case 'i':
-    case 'u':
-        return (field->flags & FLAG_ALTERNATE) == 0;
-    case 'x':
-    case 'X':
-        return true;
-    }
-    return false;
+    if (c == '%')
+        return field->flags == 0 && field->width == NOT_GIVEN && field->precision == NOT_GIVEN && !sized;
+    if (c == 's' || c == 'c')
+        return !sized && (field->flags & (FLAG_ZERO | FLAG_ALTERNATE)) == 0 &&
+               (c == 's' || field->precision == NOT_GIVEN);
+    int kind = c == '\0' ? -1 : PositionIn("diuxX", c);
+    return kind >= 3 || (kind >= 0 && (field->flags & FLAG_ALTERNATE) == 0);
 }
 
 static bool FormatIsValid(const char* format)
@@ -151,62 +134,53 @@ static bool FormatIsValid(const char* format)
     return true;
 }
 
-// A number with its sign or "0x", its zeros and its padding, as C lays it
-// out.
-static void PutNumber(FormatOutput* out, const FormatField& field, unsigned int magnitude, bool negative)
+// Every field is laid out as C does: padding, a sign or "0x", zeros, the
+// characters themselves, and padding on the right instead when left-aligned.
+static void PutLaidOut(FormatOutput* out, const FormatField& field, const char* prefix, size_t prefixLength,
+                       size_t zeros, const char* text, size_t length)
 {
-    char digits[16];
-    int digitCount = 0;
-    bool hex = field.conversion == 'x' || field.conversion == 'X';
-    const char* hexDigits = field.conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
-    for (unsigned int rest = magnitude; rest != 0; rest /= hex ? 16 : 10)
-        digits[digitCount++] = hexDigits[rest % (hex ? 16 : 10)];
-    if (field.precision == NOT_GIVEN && magnitude == 0)
-        digits[digitCount++] = '0';  // only an explicit precision of 0 prints no digit for 0
-
-    char prefix[2];
-    int prefixLength = 0;
-    bool isSigned = field.conversion == 'd' || field.conversion == 'i';
-    if (negative)
-        prefix[prefixLength++] = '-';
-    else if (isSigned && (field.flags & FLAG_PLUS))
-        prefix[prefixLength++] = '+';
-    else if (isSigned && (field.flags & FLAG_SPACE))
-        prefix[prefixLength++] = ' ';
-    else if (hex && (field.flags & FLAG_ALTERNATE) && magnitude != 0) {
-        prefix[prefixLength++] = '0';
-        prefix[prefixLength++] = field.conversion;
-    }
-
-    size_t zeros = 0;
-    if (field.precision > digitCount)
-        zeros = (size_t)(field.precision - digitCount);
-    size_t used = (size_t)prefixLength + zeros + (size_t)digitCount;
-    size_t padding = (size_t)field.width > used && field.width > 0 ? (size_t)field.width - used : 0;
-    if ((field.flags & (FLAG_ZERO | FLAG_LEFT)) == FLAG_ZERO && field.precision == NOT_GIVEN) {
+    size_t used = prefixLength + zeros + length;
+    size_t padding = field.width > 0 && (size_t)field.width > used ? (size_t)field.width - used : 0;
+    if ((field.flags & (FLAG_ZERO | FLAG_LEFT)) == FLAG_ZERO) {
         zeros += padding;
         padding = 0;
     }
     if (!(field.flags & FLAG_LEFT))
         PutRepeated(out, ' ', padding);
-    PutText(out, prefix, (size_t)prefixLength);
+    PutText(out, prefix, prefixLength);
     PutRepeated(out, '0', zeros);
-    while (digitCount != 0)
-        PutRepeated(out, digits[--digitCount], 1);
+    PutText(out, text, length);
     if (field.flags & FLAG_LEFT)
         PutRepeated(out, ' ', padding);
 }
 
-// A text of `length` characters in its field; a precision never lets the
-// count read past it, since C allows an array without a NUL there.
-static void PutPadded(FormatOutput* out, const FormatField& field, const char* text, size_t length)
+static void PutNumber(FormatOutput* out, FormatField field, unsigned int magnitude, bool negative)
 {
-    size_t padding = field.width > 0 && (size_t)field.width > length ? (size_t)field.width - length : 0;
-    if (!(field.flags & FLAG_LEFT))
-        PutRepeated(out, ' ', padding);
-    PutText(out, text, length);
-    if (field.flags & FLAG_LEFT)
-        PutRepeated(out, ' ', padding);
+    bool hex = field.conversion == 'x' || field.conversion == 'X';
+    unsigned int base = hex ? 16 : 10;
+    const char* digitLetters = field.conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+    char digits[12];
+    char* first = digits + sizeof digits;
+    for (unsigned int rest = magnitude; rest != 0; rest /= base)
+        *--first = digitLetters[rest % base];
+    // Only an explicit precision prints no digit for 0; with one, the '0'
+    // flag no longer pads.
+    if (field.precision == NOT_GIVEN && magnitude == 0)
+        *--first = '0';
+    if (field.precision != NOT_GIVEN)
+        field.flags &= ~FLAG_ZERO;
+    size_t length = (size_t)(digits + sizeof digits - first);
+
+    char prefix[2] = {'0', field.conversion};
+    size_t prefixLength = 0;
+    bool isSigned = !hex && field.conversion != 'u';
+    if (negative || (isSigned && (field.flags & (FLAG_PLUS | FLAG_SPACE)))) {
+        prefix[0] = negative ? '-' : (field.flags & FLAG_PLUS) ? '+' : ' ';
+        prefixLength = 1;
+    } else if (hex && (field.flags & FLAG_ALTERNATE) && magnitude != 0)
+        prefixLength = 2;
+    size_t zeros = field.precision > (int)length ? (size_t)field.precision - length : 0;
+    PutLaidOut(out, field, prefix, prefixLength, zeros, first, length);
 }
 
 static void PutField(FormatOutput* out, FormatField field, va_list* args)
@@ -215,10 +189,8 @@ static void PutField(FormatOutput* out, FormatField field, va_list* args)
         field.width = va_arg(*args, int);
         if (field.width < 0) {
             field.flags |= FLAG_LEFT;
-            // INT_MIN has no positive int: the unsigned negation keeps it.
-            field.width = (int)(0u - (unsigned int)field.width);
-            if (field.width < 0)
-                field.width = 0x7FFFFFFF;
+            // INT_MIN has no positive int: it stays as wide as any.
+            field.width = field.width == (int)0x80000000 ? 0x7FFFFFFF : -field.width;
         }
     }
     if (field.precision == FROM_ARGUMENT) {
@@ -226,33 +198,25 @@ static void PutField(FormatOutput* out, FormatField field, va_list* args)
         if (field.precision < 0)
             field.precision = NOT_GIVEN;
     }
-    switch (field.conversion) {
-    case '%':
+    char c = field.conversion;
+    if (c == '%') {
         PutRepeated(out, '%', 1);
-        return;
-    case 'c': {
-        char c = (char)va_arg(*args, int);
-        PutPadded(out, field, &c, 1);
-        return;
-    }
-    case 's': {
+    } else if (c == 'c') {
+        char character = (char)va_arg(*args, int);
+        PutLaidOut(out, field, NULL, 0, 0, &character, 1);
+    } else if (c == 's') {
         const char* text = va_arg(*args, const char*);
         if (text == NULL)
             text = "(null)";
+        // With a precision the text need not end within it: never read past.
         size_t length = 0;
         while ((field.precision == NOT_GIVEN || length < (size_t)field.precision) && text[length] != '\0')
             ++length;
-        PutPadded(out, field, text, length);
-        return;
-    }
-    case 'd':
-    case 'i': {
+        PutLaidOut(out, field, NULL, 0, 0, text, length);
+    } else if (c == 'd' || c == 'i') {
         int value = va_arg(*args, int);
-        unsigned int magnitude = value < 0 ? 0u - (unsigned int)value : (unsigned int)value;
-        PutNumber(out, field, magnitude, value < 0);
-        return;
-    }
-    default:
+        PutNumber(out, field, value < 0 ? 0u - (unsigned int)value : (unsigned int)value, value < 0);
+    } else {
         PutNumber(out, field, va_arg(*args, unsigned int), false);
     }
 }

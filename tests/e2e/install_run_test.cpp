@@ -39,27 +39,6 @@ TEST(SetupRun, InstallsThePackageBesideItAndWritesTheAddOnEntries)
     EXPECT_EQ("keep.dll", GetText(HKEY_CLASSES_ROOT, (std::string("CLSID\\") + AddOnA + "\\InprocServer32").c_str(), ""));
 }
 
-// A key whose path fills the 511 characters of a registry path has a
-// subkey whose path cannot be written: it is left, not mistaken for the key
-// itself (which deleted it over and over until the stack ran out).
-TEST(SetupRun, AnAddOnSubkeyTooDeepToNameIsLeftAndTheRunGoesOn)
-{
-    SetText(HKEY_LOCAL_MACHINE, Compatibility, "", "");
-    std::string categories = std::string("CLSID\\") + AddOnA + "\\Implemented Categories";
-    std::string fills = categories + "\\" + std::string(255, 'a') + "\\";
-    fills += std::string(511 - fills.size(), 'b');
-    ASSERT_TRUE(SetText(HKEY_CLASSES_ROOT, (fills + "\\deeper").c_str(), "", "x"));
-
-    std::string setup = PrepareSourceFolder("C:\\Downloads", {"product-14.0\\TARVEX140.MSI"});
-    SetupResult run = RunSetupProgram(setup, {});
-
-    ASSERT_TRUE(run.ended);
-    EXPECT_EQ(0u, run.exitCode);
-    EXPECT_TRUE(ProductInstalled());
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, (fills + "\\deeper").c_str()));
-    EXPECT_EQ(0x400u, GetNumber(HKEY_LOCAL_MACHINE, Join(Compatibility, AddOnB).c_str(), "Compatibility Flags"));
-}
-
 TEST(SetupRun, AMissingPackageIsReportedAndSetupEnds)
 {
     std::string setup = PrepareSourceFolder("C:\\Downloads", {});
