@@ -21,6 +21,20 @@ static const char FlagLetters[] = "-0#+ ";
 #define FLAG_PLUS 8
 #define FLAG_SPACE 16
 
+// What each conversion refuses, beside the flags: C leaves the result
+// undefined for these.
+#define USES_WIDTH 32
+#define USES_PRECISION 64
+#define USES_SIZE 128
+static const char Conversions[] = "%csdiuxX";
+static const unsigned char Refused[] = {
+    0xFF,                                                        // %% stands alone
+    FLAG_ZERO | FLAG_ALTERNATE | USES_PRECISION | USES_SIZE,     // %c
+    FLAG_ZERO | FLAG_ALTERNATE | USES_SIZE,                      // %s
+    FLAG_ALTERNATE, FLAG_ALTERNATE, FLAG_ALTERNATE,              // %d %i %u
+    0, 0,                                                        // %x %X
+};
+
 #define FROM_ARGUMENT (-2)  // a width or precision given as '*'
 #define NOT_GIVEN (-1)
 
@@ -110,16 +124,13 @@ static bool ReadField(const char** position, FormatField* field)
     bool sized = *p == 'l';
     if (sized)
         ++p;
-    char c = field->conversion = *p;
+    field->conversion = *p;
     *position = p + 1;
 
-    if (c == '%')
-        return field->flags == 0 && field->width == NOT_GIVEN && field->precision == NOT_GIVEN && !sized;
-    if (c == 's' || c == 'c')
-        return !sized && (field->flags & (FLAG_ZERO | FLAG_ALTERNATE)) == 0 &&
-               (c == 's' || field->precision == NOT_GIVEN);
-    int kind = c == '\0' ? -1 : PositionIn("diuxX", c);
-    return kind >= 3 || (kind >= 0 && (field->flags & FLAG_ALTERNATE) == 0);
+    int kind = *p == '\0' ? -1 : PositionIn(Conversions, *p);
+    int used = field->flags | (field->width != NOT_GIVEN ? USES_WIDTH : 0) |
+               (field->precision != NOT_GIVEN ? USES_PRECISION : 0) | (sized ? USES_SIZE : 0);
+    return kind >= 0 && (used & Refused[kind]) == 0;
 }
 
 static bool FormatIsValid(const char* format)
@@ -158,11 +169,12 @@ static void PutNumber(FormatOutput* out, FormatField field, unsigned int magnitu
 {
     bool hex = field.conversion == 'x' || field.conversion == 'X';
     unsigned int base = hex ? 16 : 10;
-    const char* digitLetters = field.conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
     char digits[12];
     char* first = digits + sizeof digits;
-    for (unsigned int rest = magnitude; rest != 0; rest /= base)
-        *--first = digitLetters[rest % base];
+    for (unsigned int rest = magnitude; rest != 0; rest /= base) {
+        char digit = "0123456789abcdef"[rest % base];
+        *--first = field.conversion == 'X' && digit > '9' ? (char)(digit - 'a' + 'A') : digit;
+    }
     // Only an explicit precision prints no digit for 0; with one, the '0'
     // flag no longer pads.
     if (field.precision == NOT_GIVEN && magnitude == 0)
@@ -225,7 +237,7 @@ HRESULT FormatBoundedV(char* dest, size_t destSize, const char* format, va_list 
 {
     if (destSize == 0 || destSize > BOUNDED_MAX_SIZE)
         return BOUNDED_INVALID;
-    if (format == NULL || !FormatIsValid(format)) {
+    if (!FormatIsValid(format)) {
         dest[0] = '\0';
         return BOUNDED_INVALID;
     }
