@@ -59,10 +59,22 @@ static bool LeavesFirefoxFolder(const char* relative)
     }
 }
 
+// Firefox writes a profile made in another folder or drive with
+// IsRelative=0 and its full path; such a path must name a drive or a
+// share, never a place relative to the current folder.
+static bool IsFullPath(const char* path)
+{
+    char drive = (char)(path[0] | 0x20);
+    if (drive >= 'a' && drive <= 'z' && path[1] == ':')
+        return path[2] == '\\' || path[2] == '/';
+    return path[0] == '\\' && path[1] == '\\';
+}
+
 // The Path of the default profile (Profile0 when none of the first twenty
-// sections is marked), relative to the Firefox folder. False when there is
-// none, or when it filled the buffer and may have been cut.
-static bool ReadDefaultProfilePath(const char* iniFile, char path[PROFILE_PATH_CHARS])
+// sections is marked), relative to the Firefox folder unless the section
+// says IsRelative=0. False when there is none, or when it filled the buffer
+// and may have been cut.
+static bool ReadDefaultProfilePath(const char* iniFile, char path[PROFILE_PATH_CHARS], bool* relative)
 {
     char section[256];
     (void)CopyBounded(section, sizeof section, "Profile0");  // fits
@@ -77,7 +89,8 @@ static bool ReadDefaultProfilePath(const char* iniFile, char path[PROFILE_PATH_C
     DWORD length = GetPrivateProfileStringA(section, "Path", "", path, PROFILE_PATH_CHARS, iniFile);
     if (length == 0 || path[0] == '\0' || length >= PROFILE_PATH_CHARS - 1)
         return false;
-    return !LeavesFirefoxFolder(path);
+    *relative = GetPrivateProfileIntA(section, "IsRelative", 1, iniFile) != 0;
+    return *relative ? !LeavesFirefoxFolder(path) : IsFullPath(path);
 }
 
 static bool ContainsText(const char* text, const char* wanted)
@@ -122,9 +135,12 @@ static int DefaultProfileNamesToolbar()
         // Each chain of appends is checked at its last one (see above).
         (void)AppendText(&iniFile, TextOf(&firefoxFolder));
         char profile[PROFILE_PATH_CHARS];
-        if (AppendText(&iniFile, "\\profiles.ini") && ReadDefaultProfilePath(TextOf(&iniFile), profile)) {
-            (void)AppendText(&cachePath, TextOf(&firefoxFolder));
-            (void)AppendText(&cachePath, "\\");
+        bool relative = true;
+        if (AppendText(&iniFile, "\\profiles.ini") && ReadDefaultProfilePath(TextOf(&iniFile), profile, &relative)) {
+            if (relative) {
+                (void)AppendText(&cachePath, TextOf(&firefoxFolder));
+                (void)AppendText(&cachePath, "\\");
+            }
             (void)AppendText(&cachePath, profile);
             if (AppendText(&cachePath, "\\extensions.cache"))
                 found = CacheNamesToolbar(TextOf(&cachePath));

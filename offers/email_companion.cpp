@@ -25,7 +25,9 @@ static bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-void TrimRegistryString(char* text)
+// Spaces and tabs before and after the text go; a double-byte character
+// is one step.
+static void TrimBlanks(char* text)
 {
     char* start = text;
     while (IsBlank(*start))
@@ -42,7 +44,11 @@ void TrimRegistryString(char* text)
     }
     if (trailingBlanks != NULL)
         *trailingBlanks = '\0';
+}
 
+void TrimRegistryString(char* text)
+{
+    TrimBlanks(text);
     int length = lstrlenA(text);
     if (length >= 2 && text[0] == '"' && text[length - 1] == '"') {
         MoveMemory(text, text + 1, length - 2);
@@ -93,14 +99,22 @@ static void ReadCompanionFolder(char* folder)
     OwnedKey key;
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, CompanionUninstallKey, key.Receive()) != ERROR_SUCCESS)
         return;
-    // An InstallLocation that is present decides, even when it is empty.
+    // An empty InstallLocation is common in uninstall entries and names no
+    // folder: the uninstall command is read then, as when it is absent.
     if (ReadWholeValueText(key, "InstallLocation", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
         TrimRegistryString(folder);
-    } else if (ReadWholeValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) == ERROR_SUCCESS) {
-        TrimRegistryString(folder);
-        KeepQuotedProgramOfCommand(folder);
-        KeepFolderOfCommand(folder);
+        if (folder[0] != '\0')
+            return;
     }
+    if (ReadWholeValueText(key, "UninstallString", folder, COMPANION_FOLDER_CHARS, NULL) != ERROR_SUCCESS) {
+        folder[0] = '\0';
+        return;
+    }
+    // The quotes belong to the command, not to a folder: taking a first and
+    // a last one off would join the program to its arguments.
+    TrimBlanks(folder);
+    KeepQuotedProgramOfCommand(folder);
+    KeepFolderOfCommand(folder);
 }
 
 int EmailCompanionInstalled()

@@ -8,7 +8,7 @@
 int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
                         OwnedHandle* process)
 {
-    char path[MAX_PATH];
+    char path[SOURCE_FILE_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, fileName, path, sizeof path))
         return 0;
     SHELLEXECUTEINFOA launch;

@@ -6,7 +6,6 @@
 #include "text/text.h"
 #include "resources/resource.h"
 
-#define PARTNER_PATH_CHARS 520
 #define REASON_VISTA_OR_LATER 2
 
 static const char CompatibilityDll[] = "RB2compatibilityCheck.dll";
@@ -38,7 +37,7 @@ static HMODULE LoadPartnerDll(const char* path)
 
 int RegistryCleanerCompatible()
 {
-    char path[PARTNER_PATH_CHARS];
+    char path[SOURCE_FILE_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))
         return 0;
     OwnedModule dll(LoadPartnerDll(path));

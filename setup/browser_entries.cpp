@@ -18,16 +18,22 @@ LONG DeleteRegistryTree(HKEY root, const char* path)
     LONG status = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, key.Receive());
     if (status != ERROR_SUCCESS)
         return status;
-    for (;;) {
+    // A subkey whose path does not fit is stepped over: cut, the path would
+    // name another key, its own parent among them, which would then be
+    // deleted again and again without end. Windows NT then keeps the key,
+    // which still has a subkey; Windows 95, 98 and Me delete it whole, which
+    // is the tree asked for.
+    for (DWORD index = 0;;) {
         char name[REGISTRY_PATH_CHARS];
         DWORD nameChars = sizeof name;
-        status = RegEnumKeyExA(key, 0, name, &nameChars, NULL, NULL, NULL, NULL);
+        status = RegEnumKeyExA(key, index, name, &nameChars, NULL, NULL, NULL, NULL);
         if (status != ERROR_SUCCESS)
             break;
         char subPath[REGISTRY_PATH_CHARS];
-        (void)CopyBounded(subPath, sizeof subPath, path);  // a cut path fails to open
-        (void)AppendBounded(subPath, sizeof subPath, "\\");
-        (void)AppendBounded(subPath, sizeof subPath, name);
+        if (FormatBounded(subPath, sizeof subPath, "%s\\%s", path, name) != BOUNDED_OK) {
+            ++index;
+            continue;
+        }
         status = DeleteRegistryTree(root, subPath);
         if (status != ERROR_SUCCESS)
             return status;

@@ -73,6 +73,9 @@ static void MakeNoOffers(RunRecord* run)
     run->companion.notMadeBecause = "unattended run";
     run->toolbar.notMadeBecause = "unattended run";
     run->cleaner.notMadeBecause = "unattended run";
+    LogOffer("e-mail companion", &run->companion);
+    LogOffer("toolbar", &run->toolbar);
+    LogOffer("registry cleaner", &run->cleaner);
 }
 
 static int MakeOffers(RunRecord* run)
@@ -198,7 +201,6 @@ static int RunSteps(RunRecord* run)
 
     if (run->options.quiet) {
         MakeNoOffers(run);
-        LogStep("no offers: unattended run");
     } else if ((ending = MakeOffers(run)) != RUN_THROUGH) {
         return ending;
     }

@@ -19,7 +19,7 @@ int SourceFilePath(const char* folder, const char* fileName, char* path, size_t 
 
 int FoundInSourceFolder(const char* fileName)
 {
-    char path[2 * MAX_PATH];
+    char path[SOURCE_FILE_PATH_CHARS];
     WIN32_FIND_DATAA found;
     return SourceFilePath(SourceFolder, fileName, path, sizeof path) && !FileIsMissing(path, &found);
 }

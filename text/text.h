@@ -46,6 +46,10 @@ void CenterWindowOnScreen(HWND window);
 int SystemFilePath(const char* fileName, char* path, size_t pathSize);
 int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize);
 // 1 when the file lies in SourceFolder; 0 also when the path would not fit.
+// A file found there is one that can be loaded and started: the ANSI
+// functions that do so take paths of at most MAX_PATH characters with the
+// NUL, and every path of a file in SourceFolder is built to that size.
+#define SOURCE_FILE_PATH_CHARS MAX_PATH
 int FoundInSourceFolder(const char* fileName);
 // Loads a system library by its full path, never from the search path.
 HMODULE LoadSystemLibrary(const char* fileName);

@@ -90,7 +90,7 @@ TEST(HostileRun, UnusableRegistryValuesCountAsAbsent)
     WriteFileBytes("C:\\Mail\\txofcsvc.dll", "");
     SetRaw(HKEY_LOCAL_MACHINE, CompanionKey, "InstallPath", "C:\\Mail" + std::string(520 - 7, ' '), REG_SZ);
     SetRaw(HKEY_LOCAL_MACHINE, CompanionUninstallKey, "InstallLocation", std::string(4, '\0'), REG_DWORD);
-    SetRaw(HKEY_LOCAL_MACHINE, CompanionUninstallKey, "UninstallString", "C:\\Mail\\uninstall.exe", REG_SZ);
+    SetRaw(HKEY_LOCAL_MACHINE, CompanionUninstallKey, "UninstallString", std::string(4, '\0'), REG_DWORD);
     // Internet Explorer: the default browser (the recorder under its name,
     // which receives the report; a command that fills the 1024-byte buffer
     // is read in-process, as the shell itself cannot start one that long),

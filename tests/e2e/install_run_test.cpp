@@ -45,7 +45,7 @@ TEST(SetupRun, AMissingPackageIsReportedAndSetupEnds)
     SetupResult run = RunSetupProgram(setup, {Press(IDOK)});
 
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(1619u, run.exitCode);  // the package could not be opened
     ASSERT_EQ(1u, run.windows.size());
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
     EXPECT_EQ("Setup was unable to start the following installation file C:\\Downloads\\TARVEX140.MSI",

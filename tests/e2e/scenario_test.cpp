@@ -4,7 +4,22 @@
 // own.
 #include <gtest/gtest.h>
 #include "scenario.h"
+#include "test_files.h"
 #include "wine_limits.h"
+
+// Each text in a line of setup's log, in this order.
+static void ExpectLogged(const std::vector<std::string>& texts)
+{
+    if (texts.empty())
+        return;
+    std::vector<std::string> lines = ReadTextLines("C:\\logs\\setup.log");
+    size_t line = 0;
+    for (const std::string& text : texts) {
+        while (line < lines.size() && lines[line].find(text) == std::string::npos)
+            ++line;
+        ASSERT_LT(line, lines.size()) << "not logged in order: " << text;
+    }
+}
 
 static void Check(const char* name)
 {
@@ -14,7 +29,7 @@ static void Check(const char* name)
     const Expected& expected = scenario->expected;
 
     ASSERT_TRUE(outcome.run.ended) << "setup did not end";
-    EXPECT_EQ(0u, outcome.run.exitCode);
+    EXPECT_EQ(expected.exitCode, outcome.run.exitCode);
     bool icons = CanReadMessageBoxIcons("the icons of the message boxes");
     std::vector<std::string> wanted, seen;
     for (const ExpectedWindow& window : expected.windows)
@@ -29,6 +44,7 @@ static void Check(const char* name)
         EXPECT_TRUE(MachineKeysAsPlanted());
     EXPECT_EQ(ExpectedAddresses(expected), outcome.addresses);
     EXPECT_EQ(std::vector<std::string>{}, outcome.plantedLoaded);
+    ExpectLogged(expected.logged);
 }
 
 TEST(Scenario, Typical) { Check("typical"); }
@@ -53,7 +69,22 @@ TEST(Scenario, WindowsInstallerBusy) { Check("windows-installer-busy"); }
 TEST(Scenario, RestartStarted) { Check("restart-started"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
 TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
+TEST(Scenario, EmailCompanionLoggedUninstall) { Check("email-companion-logged-uninstall"); }
+TEST(Scenario, EmailCompanionEmptyLocation) { Check("email-companion-empty-location"); }
+TEST(Scenario, FirefoxProfileElsewhere) { Check("firefox-profile-elsewhere"); }
+TEST(Scenario, DeepSourceFolder) { Check("deep-source-folder"); }
 TEST(Scenario, CleanerWithOwnLibrary) { Check("cleaner-with-own-library"); }
 TEST(Scenario, OlderDllSearch) { Check("older-dll-search"); }
 TEST(Scenario, Windows7StandardUser) { Check("windows-7-standard-user"); }
 TEST(Scenario, Windows7StandardUserPlain) { Check("windows-7-standard-user-plain"); }
+TEST(Scenario, Quiet) { Check("quiet"); }
+TEST(Scenario, Passive) { Check("passive"); }
+TEST(Scenario, QuietWindows95) { Check("quiet-windows-95"); }
+TEST(Scenario, QuietWindows98) { Check("quiet-windows-98"); }
+TEST(Scenario, QuietProductRunning) { Check("quiet-product-running"); }
+TEST(Scenario, QuietPackageMissing) { Check("quiet-package-missing"); }
+TEST(Scenario, QuietInstallerFailed) { Check("quiet-installer-failed"); }
+TEST(Scenario, QuietRestartRequired) { Check("quiet-restart-required"); }
+TEST(Scenario, QuietLogFolderMissing) { Check("quiet-log-folder-missing"); }
+TEST(Scenario, QuietUnknownSwitch) { Check("quiet-unknown-switch"); }
+TEST(Scenario, UnknownSwitch) { Check("unknown-switch"); }

@@ -76,7 +76,7 @@ TEST(ToolbarRun, ClosingTheOfferEndsSetupEvenAfterAChoice)
                 Press(IDOK)});
 
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(1602u, run.exitCode);  // ended by the user
     ASSERT_EQ(2u, run.windows.size());
     EXPECT_EQ(Caption, run.windows[0].caption);
     EXPECT_EQ("The software has not been successfully installed.\nYou must run Setup again before using the software.",

@@ -4,7 +4,6 @@
 #include "registry_sandbox.h"
 #include "text/text.h"
 
-static const char* SourceFolderPath = "C:\\Downloads";
 static const char* AddOnKeys[] = {
     "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{A09AE68F-B14D-43ED-B713-BA413F034904}",
     "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{F3834A2B-19CF-4A90-BE1D-ECC410D9DA09}",
@@ -75,7 +74,7 @@ std::string PrepareMachine(const Machine& machine)
         ApplyPartnerSetting(setting);
     for (const auto& extra : machine.extras)
         extra();
-    return PrepareSourceFolder(SourceFolderPath, machine.sourceFiles);
+    return PrepareSourceFolder(machine.sourceFolder, machine.sourceFiles);
 }
 
 // The programs setup started through the shell may still be running (the
@@ -119,7 +118,7 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool us
     std::string setup = PrepareMachine(scenario.machine);
     Outcome outcome;
     outcome.run = RunSetupProgram(setup, scenario.answers, "", userAnswers ? INFINITE : 60000, pictureFolder,
-                                  userAnswers);
+                                  userAnswers, scenario.arguments);
     WaitForStartedPrograms();
     outcome.plantedLoaded = PlantedMarks();
     for (const std::string& line : RecordedEvents()) {

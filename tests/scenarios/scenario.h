@@ -12,12 +12,14 @@
 struct Machine {
     std::string windows = "winxp";            // the version Wine reports to SETUP.EXE
     std::string defaultBrowser = "iexplore";  // "iexplore" or "firefox"
+    std::string sourceFolder = "C:\\Downloads";  // where SETUP.EXE runs from
     std::vector<std::string> sourceFiles;     // fixtures beside SETUP.EXE (see PrepareSourceFolder)
     std::vector<std::string> partnerSettings; // "program:Key=Value" for the fixtures' settings
     std::vector<std::function<void()>> extras;
 
     Machine& Windows(const char* version) { windows = version; return *this; }
     Machine& Browser(const char* browser) { defaultBrowser = browser; return *this; }
+    Machine& From(const std::string& folder) { sourceFolder = folder; return *this; }
     Machine& Beside(std::vector<std::string> files);
     Machine& Partner(const char* setting) { partnerSettings.push_back(setting); return *this; }
     Machine& With(std::function<void()> extra) { extras.push_back(extra); return *this; }
@@ -45,6 +47,8 @@ struct Expected {
     bool machineKeysAsPlanted = false;  // StandardUserMachineKeys' keys as they were made
     std::vector<std::string> pages;   // pages of the offer's links opened, by their "param=" value
     std::string report;               // "3pa=...&bm=..." of the completion report, or "" for none
+    DWORD exitCode = 0;
+    std::vector<std::string> logged;  // texts each found in a line of the log, in order
 
     Expected& Shows(std::vector<ExpectedWindow> shown) { windows = shown; return *this; }
     Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
@@ -53,6 +57,8 @@ struct Expected {
     Expected& IsRefusedEveryMachineWrite() { addOnEntriesWritten = false; machineKeysAsPlanted = true; return *this; }
     Expected& Opens(std::vector<std::string> linkPages) { pages = linkPages; return *this; }
     Expected& Reports(const char* query) { report = query; return *this; }
+    Expected& EndsWith(DWORD code) { exitCode = code; return *this; }
+    Expected& Logs(std::vector<std::string> lines) { logged = lines; return *this; }
 };
 
 struct Scenario {
@@ -61,6 +67,7 @@ struct Scenario {
     Machine machine;
     std::vector<Answer> answers;  // one per window, in the order they appear
     Expected expected;
+    std::string arguments;        // setup's command line after its name; none by default
 };
 
 struct Outcome {
@@ -73,10 +80,10 @@ struct Outcome {
 const std::vector<Scenario>& AllScenarios();
 const Scenario* FindScenario(const std::string& name);
 
-// Makes the machine real in this prefix; returns SETUP.EXE's path in the
-// source folder C:\Downloads.
+// Makes the machine real in this prefix; returns SETUP.EXE's path in its
+// source folder.
 std::string PrepareMachine(const Machine& machine);
-// Makes the machine real, runs setup from C:\Downloads, and waits for the
+// Makes the machine real, runs setup from its source folder, and waits for the
 // programs it started.
 Outcome Play(const Scenario& scenario, const std::string& pictureFolder = "", bool userAnswers = false);
 

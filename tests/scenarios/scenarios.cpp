@@ -4,6 +4,7 @@
 // the registry and which report is sent.
 #include "scenario.h"
 #include "fixture_process.h"
+#include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "resources/resource.h"
 
@@ -104,14 +105,30 @@ void WindowsInstallerStandIn()
 }
 
 // The e-mail companion installed in C:\Mail, known only by its uninstall
-// command, which passes an argument to the uninstaller.
-void CompanionInstalledWithQuietUninstall()
+// entry: its command and, unless null, its InstallLocation.
+std::function<void()> CompanionInstalled(const char* uninstallString, const char* installLocation = nullptr)
 {
-    CreateDirectoryA("C:\\Mail", NULL);
-    MakeFile("C:\\Mail\\txofcsvc.dll");
-    SetText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion",
-            "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
+    return [=] {
+        const char* entry = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvex E-Mail Companion";
+        CreateDirectoryA("C:\\Mail", NULL);
+        MakeFile("C:\\Mail\\txofcsvc.dll");
+        SetText(HKEY_LOCAL_MACHINE, entry, "UninstallString", uninstallString);
+        if (installLocation != nullptr)
+            SetText(HKEY_LOCAL_MACHINE, entry, "InstallLocation", installLocation);
+    };
 }
+
+// The default profile made in a folder of its own choosing, outside the
+// Firefox folder, as Firefox writes it, with the toolbar in its cache.
+void FirefoxProfileElsewhereWithToolbar()
+{
+    WriteProfilesIni("[Profile0]\r\nName=work\r\nIsRelative=0\r\nPath=C:\\Profiles\\work\r\nDefault=1\r\n");
+    WriteFileBytes("C:\\Profiles\\work\\extensions.cache", TOOLBAR_EXTENSION_ID);
+}
+
+// A source folder as deep as SETUP.EXE and the package may lie in, where
+// the partners' longer names no longer fit into a path.
+const std::string DeepFolder = "C:\\Downloads\\" + std::string(120, 'd') + "\\" + std::string(107, 'e');
 
 // Wine takes the planted theme library from a folder only when allowed to
 // take native copies of it (version.dll cannot be allowed: Wine's own
@@ -139,6 +156,27 @@ void WithoutRestrictedDllSearch()
 {
     SetEnvironmentVariableA("TARVEX_SETUP_LACKS", "SetDefaultDllDirectories");
 }
+
+// The typical machine with every partner's files beside setup and the
+// product's installer replaced by the recorder, which installs the package.
+Machine XPWithEveryPartner()
+{
+    return XPWithToolbar()
+        .Beside(CleanerFiles)
+        .Beside({CompanionInstaller})
+        .Partner("duzorizu32.exe:SetEvent=Tarvex32_SETUP_RB2RUNNING")
+        .With(WindowsInstallerStandIn)
+        .Partner("msiexec.exe:InstallPackage=1");
+}
+
+void LogFolder()
+{
+    CreateDirectoryA("C:\\logs", NULL);
+}
+
+const char* const QuietWithLog = "/quiet /norestart /log C:\\logs\\setup.log";
+const std::string QuietInstaller =
+    "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet (before the product)";
 
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
@@ -218,37 +256,37 @@ const std::vector<Scenario>& AllScenarios()
          "Windows 95: setup refuses it",
          XP().Windows("win95"),
          {Press(IDOK)},
-         Expected().Shows({Message(1052, Error)}).EndsBeforeTheRegistryWork()},
+         Expected().Shows({Message(1052, Error)}).EndsBeforeTheRegistryWork().EndsWith(1150)},
 
         {"windows-98-no",
          "Windows 98: setup asks whether to go on on an untested system, and the user says No",
          XP().Windows("win98"),
          {Press(IDNO)},
-         Expected().Shows({Message(1062, Warning)}).EndsBeforeTheRegistryWork()},
+         Expected().Shows({Message(1062, Warning)}).EndsBeforeTheRegistryWork().EndsWith(1602)},
 
         {"old-help-viewer",
          "Windows XP with an HTML Help control older than 4.72.7325.0; the user reads dialog 400 and presses OK",
          XP().With(OldHelpViewer),
          {Press(IDOK)},
-         Expected().Shows({Dialog(IDD_HELP_VIEWER)}).EndsBeforeTheRegistryWork()},
+         Expected().Shows({Dialog(IDD_HELP_VIEWER)}).EndsBeforeTheRegistryWork().EndsWith(1603)},
 
         {"no-administrator",
          "Windows XP, a user who may not write the machine's class registrations",
          XP().With(NoRightToTheClassRegistrations),
          {Press(IDOK)},
-         Expected().Shows({Message(1057, Error)}).EndsBeforeTheRegistryWork()},
+         Expected().Shows({Message(1057, Error)}).EndsBeforeTheRegistryWork().EndsWith(1603)},
 
         {"product-running",
          "Windows XP with Tarvex open; the user cancels setup instead of closing it",
          XP().With(ProductWindowOpen),
          {Press(IDCANCEL)},
-         Expected().Shows({Message(1025, Error)})},
+         Expected().Shows({Message(1025, Error)}).EndsWith(1602)},
 
         {"file-manager-extension",
          "Windows XP with the File Manager holding the product's old extension past the 2 s setup waits",
          XP().With(FileManagerHoldingTheExtension),
          {Press(IDOK)},
-         Expected().Shows({Message(1044, Error)}).Runs({"winfile.exe message 1543 (before the product)"})},
+         Expected().Shows({Message(1044, Error)}).Runs({"winfile.exe message 1543 (before the product)"}).EndsWith(1618)},
 
         {"links-double-clicked",
          "The typical run; before installing the toolbar the user double-clicks both legal links",
@@ -265,7 +303,7 @@ const std::vector<Scenario>& AllScenarios()
          "The typical machine; the user closes the toolbar offer with Esc",
          XPWithToolbar(),
          {Key(VK_ESCAPE), Press(IDOK)},
-         Expected().Shows({Dialog(IDD_TOOLBAR_IE), Message(1006, Information)})},
+         Expected().Shows({Dialog(IDD_TOOLBAR_IE), Message(1006, Information)}).EndsWith(1602)},
 
         {"windows-installer-missing",
          "Windows XP without a Windows Installer; the user accepts the e-mail companion and the registry cleaner",
@@ -274,7 +312,7 @@ const std::vector<Scenario>& AllScenarios()
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER),
                      Message(1064, Warning, {"C:\\Downloads\\", "TARVEX140.MSI"})})
-             .Runs({"duzorizu32.exe /rb2 (before the product)"})},
+             .Runs({"duzorizu32.exe /rb2 (before the product)"}).EndsWith(1601)},
 
         {"desktop-search-blocked",
          "The typical machine, where Google Desktop Search was uninstalled without a restart",
@@ -296,7 +334,7 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})},
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"}).EndsWith(1602)},
 
         {"windows-installer-failed",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
@@ -308,7 +346,7 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})},
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"}).EndsWith(1603)},
 
         {"windows-installer-busy",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
@@ -320,7 +358,7 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})},
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"}).EndsWith(1619)},
 
         {"restart-started",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
@@ -334,7 +372,7 @@ const std::vector<Scenario>& AllScenarios()
          Expected()
              .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
              .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})
-             .Installs()},
+             .Installs().EndsWith(1641)},
 
         {"restart-required",
          "Windows XP, the e-mail companion's installer beside setup; the user accepts it, and the product's "
@@ -349,12 +387,41 @@ const std::vector<Scenario>& AllScenarios()
              .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)",
                     "TarvexEmailComp20.exe (after the product)"})
              .Installs()
-             .Reports("3pa=&bm=1")},
+             .Reports("3pa=&bm=1").EndsWith(3010)},
 
         {"email-companion-installed",
          "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
          "its uninstall command a quoted uninstaller followed by /S",
-         XP().Beside({CompanionInstaller}).With(CompanionInstalledWithQuietUninstall),
+         XP().Beside({CompanionInstaller}).With(CompanionInstalled("\"C:\\Mail\\unins000.exe\" /S")),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"email-companion-logged-uninstall",
+         "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
+         "its uninstall command a quoted uninstaller followed by a quoted log file",
+         XP().Beside({CompanionInstaller})
+             .With(CompanionInstalled("\"C:\\Mail\\unins000.exe\" /LOG=\"C:\\Logs\\unins.log\"")),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"email-companion-empty-location",
+         "Windows XP, the e-mail companion's installer beside setup, and the companion already installed, "
+         "its uninstall entry with an empty InstallLocation and a quoted uninstaller",
+         XP().Beside({CompanionInstaller}).With(CompanionInstalled("\"C:\\Mail\\unins000.exe\"", "")),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"firefox-profile-elsewhere",
+         "Windows XP, Firefox 3.5.7 the default browser, its default profile in a folder of its own "
+         "(IsRelative=0) with the toolbar installed there",
+         XPWithToolbar().Browser("firefox").With(FirefoxInstalled).With(FirefoxProfileElsewhereWithToolbar),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"deep-source-folder",
+         "Windows XP, setup and the package in a folder so deep that the paths of the e-mail companion's and "
+         "the registry cleaner's files do not fit",
+         XPWithCleaner().Beside({CompanionInstaller}).From(DeepFolder),
          {},
          Expected().Installs().Reports("3pa=&bm=1")},
 
@@ -398,6 +465,100 @@ const std::vector<Scenario>& AllScenarios()
              .Runs({"duzorizu32.exe /rb2 (after the product)"})
              .Installs()
              .Reports("3pa=unbl:0&bm=1")},
+        {"quiet",
+         "The typical machine with every partner's files beside setup; an administrator deploys setup with "
+         "/quiet /norestart /log C:\\logs\\setup.log: no window, no offer, no partner, no page",
+         XPWithEveryPartner().With(LogFolder),
+         {},
+         Expected()
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /norestart /l*v "
+                    "\"C:\\logs\\setup-installer.log\" (before the product)"})
+             .Installs()
+             .Logs({"started with: /quiet /norestart /log C:\\logs\\setup.log", "Windows 5.1.2600 platform 2",
+                    "Windows version: supported", "HTML Help viewer recent enough: yes",
+                    "write access to the class registrations: yes", "browser add-on entries prepared",
+                    "installed version before: 0.0.0.0", "source folder: C:\\Downloads\\",
+                    "e-mail companion offer: not made, unattended run", "toolbar offer: not made, unattended run",
+                    "registry cleaner offer: not made, unattended run",
+                    "Windows Installer: msiexec /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /norestart /l*v",
+                    "Windows Installer ended with 0", "exit code 0"}),
+         QuietWithLog},
+
+        {"passive",
+         "As quiet, with /passive: the product's installer shows its progress",
+         XPWithEveryPartner(),
+         {},
+         Expected()
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /passive (before the product)"})
+             .Installs(),
+         "/passive"},
+
+        {"quiet-windows-95",
+         "/quiet on Windows 95: refused without a word",
+         XP().Windows("win95"),
+         {},
+         Expected().EndsBeforeTheRegistryWork().EndsWith(1150),
+         "/quiet"},
+
+        {"quiet-windows-98",
+         "/quiet on Windows 98: nobody is there to say Yes to an untested Windows",
+         XP().Windows("win98"),
+         {},
+         Expected().EndsBeforeTheRegistryWork().EndsWith(1602),
+         "/quiet"},
+
+        {"quiet-product-running",
+         "/quiet with Tarvex open: not waited for; the engine is told to try again later",
+         XP().With(ProductWindowOpen),
+         {},
+         Expected().EndsWith(1618),
+         "/quiet"},
+
+        {"quiet-package-missing",
+         "/quiet without the package beside setup",
+         Machine().Windows("winxp").Browser("iexplore"),
+         {},
+         Expected().EndsWith(1619),
+         "/quiet"},
+
+        {"quiet-installer-failed",
+         "/quiet; the product's installation fails (1603)",
+         XPWithEveryPartner().Partner("msiexec.exe:InstallPackage=0").Partner("msiexec.exe:ExitCode=1603"),
+         {},
+         Expected().Runs({QuietInstaller}).EndsWith(1603),
+         "/quiet"},
+
+        {"quiet-restart-required",
+         "/quiet; the product's installer asks for a restart (3010)",
+         XPWithEveryPartner().Partner("msiexec.exe:ExitCode=3010"),
+         {},
+         Expected().Runs({QuietInstaller}).Installs().EndsWith(3010),
+         "/quiet"},
+
+        {"quiet-log-folder-missing",
+         "/quiet with a log in a folder that does not exist: nothing is changed",
+         XPWithEveryPartner(),
+         {},
+         Expected().EndsBeforeTheRegistryWork().EndsWith(1622),
+         QuietWithLog},
+
+        {"quiet-unknown-switch",
+         "/quiet with a switch setup does not know: nothing is changed",
+         XPWithEveryPartner(),
+         {},
+         Expected().EndsBeforeTheRegistryWork().EndsWith(1639),
+         "/quiet /silent"},
+
+        {"unknown-switch",
+         "The typical run, started with a switch setup does not know: it is ignored",
+         XPWithToolbar(),
+         {Press(IDOK), Press(IDOK)},
+         Expected()
+             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
+             .Runs({"duzorizu32.exe /tbie (before the product)"})
+             .Installs()
+             .Reports("3pa=ggle:1&bm=1"),
+         "/silent"},
     };
     return scenarios;
 }

@@ -56,14 +56,14 @@ void RegisterRecordingBrowser()
 
 SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer>& answers,
                             const std::string& currentFolder, DWORD timeoutMs, const std::string& pictureFolder,
-                            bool userAnswers)
+                            bool userAnswers, const std::string& arguments)
 {
     SetupResult result;
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    std::string commandLine = "\"" + program + "\"";
+    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     // Wine's 32-bit mode on a busy machine has been seen to refuse a start
     // once; a second try tells such a refusal from a program that cannot run.
     bool started = false;
@@ -93,19 +93,7 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
 
 std::vector<std::string> RecordedEvents()
 {
-    std::vector<std::string> lines;
-    FILE* file = fopen("C:\\tarvex-events.log", "rb");
-    if (file == NULL)
-        return lines;
-    char line[4096];
-    while (fgets(line, sizeof line, file) != NULL) {
-        std::string text = line;
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-            text.pop_back();
-        lines.push_back(text);
-    }
-    fclose(file);
-    return lines;
+    return ReadTextLines("C:\\tarvex-events.log");
 }
 
 std::vector<std::string> EventsOnce(size_t count, DWORD timeoutMs)

@@ -34,7 +34,8 @@ struct SetupResult {
 
 SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer>& answers,
                             const std::string& currentFolder = "", DWORD timeoutMs = 60000,
-                            const std::string& pictureFolder = "", bool userAnswers = false);
+                            const std::string& pictureFolder = "", bool userAnswers = false,
+                            const std::string& arguments = "");
 
 // What the recorder fixtures logged, one line each: name, arguments,
 // "installed=yes|no" and "from=<full path>", separated by tabs.

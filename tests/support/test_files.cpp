@@ -1,3 +1,4 @@
+#include <stdio.h>
 #include "test_files.h"
 
 bool MakeFolders(const std::string& path)
@@ -25,4 +26,21 @@ void MakeFile(const char* path)
 {
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     CloseHandle(file);
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    FILE* file = fopen(path.c_str(), "rb");
+    if (file == NULL)
+        return lines;
+    char line[4096];
+    while (fgets(line, sizeof line, file) != NULL) {
+        std::string text = line;
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        lines.push_back(text);
+    }
+    fclose(file);
+    return lines;
 }

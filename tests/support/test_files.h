@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include <vector>
 
 // Makes the folder and every folder above it that is missing; true when it
 // is there afterwards.
@@ -10,3 +11,5 @@ bool MakeFolders(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // An empty file, made anew.
 void MakeFile(const char* path);
+// The lines of a text file without their line ends; none when it is missing.
+std::vector<std::string> ReadTextLines(const std::string& path);

@@ -196,6 +196,24 @@ TEST_F(FirefoxCheck, AProfilePathMayNotLeaveTheFirefoxFolder)
     RemoveDirectoryA((FirefoxFolder() + "\\..\\outside").c_str());
 }
 
+// Firefox marks a profile made in a folder of its own with IsRelative=0 and
+// writes its full path; without the mark a path is relative.
+TEST_F(FirefoxCheck, AProfileMarkedNotRelativeIsReadWhereItsPathSays)
+{
+    WriteFileBytes("C:\\Profiles\\work\\extensions.cache", TOOLBAR_EXTENSION_ID);
+    WriteProfilesIni("[Profile0]\r\nIsRelative=0\r\nPath=C:\\Profiles\\work\r\nDefault=1\r\n");
+    EXPECT_TRUE(IsFirefoxToolbarInstalled());
+    WriteProfilesIni("[Profile0]\r\nPath=C:\\Profiles\\work\r\nDefault=1\r\n");
+    EXPECT_FALSE(IsFirefoxToolbarInstalled());
+    WriteExtensionsCache("work", TOOLBAR_EXTENSION_ID);
+    WriteProfilesIni("[Profile0]\r\nPath=work\r\nDefault=1\r\n");
+    EXPECT_TRUE(IsFirefoxToolbarInstalled());
+    // Marked full, a relative path would be read from the current folder.
+    WriteProfilesIni("[Profile0]\r\nIsRelative=0\r\nPath=work\r\nDefault=1\r\n");
+    EXPECT_FALSE(IsFirefoxToolbarInstalled());
+    DeleteFileA("C:\\Profiles\\work\\extensions.cache");
+}
+
 TEST_F(FirefoxCheck, ACacheThatIsAFolderOrLockedIsNotRead)
 {
     UseProfile("Profiles\\a.default");

@@ -96,9 +96,11 @@ TEST_F(CompanionDetection, BlankInstallPathMovesOnToTheUninstallEntry)
     SetText(HKEY_LOCAL_MACHINE, CompanionKey, "InstallPath", " \t ");
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation", "C:\\Mail\\");
     EXPECT_EQ(1, EmailCompanionInstalled());
-    // Present but empty, InstallLocation decides: UninstallString is not read.
+    // Present but empty, InstallLocation names no folder: UninstallString does.
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation", "");
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe\"");
+    EXPECT_EQ(1, EmailCompanionInstalled());
+    SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Other\\unins000.exe\"");
     EXPECT_EQ(0, EmailCompanionInstalled());
     DeleteFileA("C:\\Mail\\txofcsvc.dll");
 }
@@ -110,6 +112,8 @@ TEST_F(CompanionDetection, UninstallStringNamesTheFolderOfItsProgram)
     EXPECT_EQ(1, EmailCompanionInstalled());
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe\" /S");
     EXPECT_EQ(1, EmailCompanionInstalled());
+    SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe\" /LOG=\"C:\\Logs\\u.log\"");
+    EXPECT_EQ(1, EmailCompanionInstalled());  // a quoted argument ends the command
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Mail\\unins000.exe /S");
     EXPECT_EQ(1, EmailCompanionInstalled());  // an unclosed quote runs to the end
     SetText(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", "\"C:\\Other\\unins000.exe\" /D=C:\\Mail\\x");

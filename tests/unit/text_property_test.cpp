@@ -13,7 +13,7 @@
 namespace {
 
 const unsigned char CanaryByte = 0xCD;
-const size_t Room = 96;
+const size_t Room = 1600;  // the format checks use sizes above 1024
 
 struct Buffer {
     unsigned char bytes[Room + 32];
@@ -90,51 +90,136 @@ void CheckAppend(std::mt19937& random)
     ASSERT_TRUE(b.CanariesFrom(std::max(expected.size(), start.size()) + 1));
 }
 
-// A random field: flags, a width, and for strings a precision.
-std::string RandomField(std::mt19937& random, const char* conversion, bool text)
+// On x86_64 Windows every variadic argument takes one 8-byte slot, read
+// by va_arg as an int or a pointer alike: one list of slots serves any
+// sequence of conversions, for setup's formatter and the reference.
+static_assert(sizeof(void*) == 8, "the format checks run on the x86_64 build");
+const int FieldsPerFormat = 3, SlotsPerField = 3;
+typedef long long Slot;
+
+// A random field of any conversion setup formats, with the flags C defines
+// for it, a width and a precision as digits or '*' (whose arguments it
+// pushes into the slots before the value's).
+std::string RandomField(std::mt19937& random, std::vector<Slot>& slots, std::vector<std::string>& texts)
 {
-    static const char* const flags[] = {"", "-", "0", "-0"};
-    std::uniform_int_distribution<int> flag(0, text ? 1 : 3), width(-4, 12);
-    std::string field = std::string("%") + flags[flag(random)];
-    int w = width(random);
-    if (w > 0)
-        field += std::to_string(w);
-    if (text && width(random) > 4)
-        field += "." + std::to_string(width(random) + 5);  // wvsprintfA reads a precision of 0 as none
-    return field + conversion;
+    static const char* const conversions[] = {"s", "c", "d", "i", "u", "x", "X", "%", "ld", "li", "lu", "lx", "lX"};
+    std::uniform_int_distribution<int> pick(0, 12), coin(0, 3), smallCount(0, 12), starValue(-14, 14);
+    std::string conversion = conversions[pick(random)];
+    if (conversion == "%")
+        return "%%";
+    char last = conversion.back();
+    bool number = last != 's' && last != 'c';
+    // C defines '#' on %x and %X only, '0' on numbers only; MinGW's formatter
+    // puts a space before an unsigned number, where C puts none (a table
+    // case checks that one).
+    std::string allowed = "-+";
+    if (number)
+        allowed += "0";
+    if (last == 'x' || last == 'X')
+        allowed += "#";
+    if (last != 'u')
+        allowed += " ";
+    std::string field = "%";
+    for (int i = coin(random); i > 0; --i)
+        field += allowed[std::uniform_int_distribution<size_t>(0, allowed.size() - 1)(random)];
+    int width = coin(random);
+    if (width == 1)
+        field += std::to_string(1 + smallCount(random));
+    else if (width == 2) {
+        field += "*";
+        slots.push_back(starValue(random));
+    } else if (width == 3 && coin(random) == 0)
+        field += std::to_string(1000 + smallCount(random) * 40);  // past the 1024 the system stopped at
+    int precision = last == 'c' ? 0 : coin(random);
+    if (precision == 1)
+        field += "." + (coin(random) == 0 ? "" : std::to_string(smallCount(random)));
+    else if (precision == 2) {
+        field += ".*";
+        slots.push_back(starValue(random));
+    }
+    field += conversion;
+
+    std::uniform_int_distribution<int> anyInt(INT_MIN, INT_MAX), smallInt(-1000, 1000);
+    if (last == 's') {
+        texts.push_back(RandomText(random, coin(random) == 0 ? 1200 : 30));
+        slots.push_back((Slot)texts.back().c_str());  // texts holds its strings' places (reserved)
+    } else if (last == 'c')
+        slots.push_back(coin(random) == 0 ? 0 : std::uniform_int_distribution<int>(1, 255)(random));
+    else
+        slots.push_back(coin(random) == 0 ? anyInt(random) : coin(random) == 0 ? 0 : smallInt(random));
+    return field;
 }
 
-// Setup links no C runtime and formats its texts with the system's
-// wvsprintfA: it must give what the C runtime's snprintf gives for every
-// conversion the two share, cut to every size.
+size_t RandomFormatSize(std::mt19937& random)
+{
+    return std::uniform_int_distribution<int>(0, 3)(random) == 0
+               ? std::uniform_int_distribution<size_t>(1000, Room)(random)
+               : RandomSize(random);
+}
+
+HRESULT FormatSlots(char* dest, size_t size, const std::string& format, const std::vector<Slot>& slots)
+{
+    const Slot* s = slots.data();
+    return FormatBounded(dest, size, format.c_str(), s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8]);
+}
+
+// Setup links no C runtime and formats its texts itself: it must give what
+// C99's snprintf gives (MinGW's own formatter, into a buffer that holds
+// the whole text), cut to every size.
 void CheckFormat(std::mt19937& random)
 {
-    static const char* const signedConversions[] = {"d", "i", "ld"};
-    static const char* const unsignedConversions[] = {"u", "x", "X", "lx", "lX", "lu"};
-    std::uniform_int_distribution<int> pickSigned(0, 2), pickUnsigned(0, 5);
-    std::string format = RandomField(random, "s", true) + "|" +
-                         RandomField(random, signedConversions[pickSigned(random)], false) + "|" +
-                         RandomField(random, unsignedConversions[pickUnsigned(random)], false) + "|%c%%";
-    std::string source = RandomText(random, 40);
-    std::uniform_int_distribution<int> anyInt(INT_MIN, INT_MAX), smallInt(-100000, 100000);
-    int number = random() % 4 == 0 ? anyInt(random) : smallInt(random);
-    unsigned int other = (unsigned int)anyInt(random);
-    char c = (char)std::uniform_int_distribution<int>(0x20, 0x7E)(random);
-    size_t size = RandomSize(random);
+    std::vector<Slot> slots;
+    std::vector<std::string> texts;
+    texts.reserve(FieldsPerFormat);
+    std::string format = "<";
+    for (int i = 0; i < FieldsPerFormat; ++i)
+        format += RandomField(random, slots, texts) + "|";
+    slots.resize(FieldsPerFormat * SlotsPerField);
+    size_t size = RandomFormatSize(random);
     Buffer b;
-    HRESULT result = FormatBounded(b.text(), size, format.c_str(), source.c_str(), number, other, c);
+    HRESULT result = FormatSlots(b.text(), size, format, slots);
     if (size == 0) {
         ASSERT_EQ(E_INVALIDARG, result);
         ASSERT_TRUE(b.CanariesFrom(0));
         return;
     }
-    char whole[512];
-    snprintf(whole, sizeof whole, format.c_str(), source.c_str(), number, other, c);
-    size_t length = strlen(whole);
-    bool cut = length > size - 1;
-    ASSERT_EQ(cut ? BOUNDED_TRUNCATED : S_OK, result) << format;
-    ASSERT_EQ(std::string(whole, cut ? size - 1 : length), std::string(b.text())) << format;
+    static char whole[8192];
+    const Slot* s = slots.data();
+    int length = __mingw_snprintf(whole, sizeof whole, format.c_str(), s[0], s[1], s[2], s[3], s[4], s[5], s[6],
+                                  s[7], s[8]);
+    ASSERT_TRUE(length >= 0 && (size_t)length < sizeof whole) << format;
+    bool cut = (size_t)length > size - 1;
+    size_t kept = cut ? size - 1 : (size_t)length;
+    ASSERT_EQ(cut ? BOUNDED_TRUNCATED : S_OK, result) << format << " size " << size;
+    ASSERT_EQ(std::string(whole, kept), std::string(b.text(), kept)) << format << " size " << size;
+    ASSERT_EQ('\0', b.text()[kept]);
     ASSERT_TRUE(b.CanariesFrom(size));
+}
+
+// Every other conversion is refused whole: an empty text, and no argument
+// taken, not even for the fields before it (each %s there would read from
+// an address that crashes).
+void CheckRefusedFormat(std::mt19937& random)
+{
+    static const char* const refused[] = {
+        "%f", "%e", "%g", "%a", "%p", "%n", "%o", "%lld", "%hd", "%I64d", "%zu", "%ls", "%lc", "%#d", "%#u",
+        "%#s", "%0s", "%0c", "%.3c", "%5%", "%-%", "%l%", "%q", "%L", "%", "%99999999999d", "%.99999999999s"};
+    static const char* const accepted[] = {"%s", "%-3s", "%d", "%*x", "%c", "%%", "x"};
+    std::uniform_int_distribution<size_t> pickRefused(0, sizeof refused / sizeof *refused - 1),
+        pickAccepted(0, sizeof accepted / sizeof *accepted - 1), count(0, 3);
+    std::string format;
+    for (size_t i = count(random); i > 0; --i)
+        format += accepted[pickAccepted(random)];
+    format += refused[pickRefused(random)];
+    if (format.back() != '%')
+        for (size_t i = count(random); i > 0; --i)
+            format += accepted[pickAccepted(random)];
+    size_t size = 1 + RandomSize(random);
+    Buffer b;
+    std::vector<Slot> crashing(FieldsPerFormat * SlotsPerField, 1);
+    ASSERT_EQ(E_INVALIDARG, FormatSlots(b.text(), size, format, crashing)) << format;
+    ASSERT_EQ('\0', b.text()[0]) << format;
+    ASSERT_TRUE(b.CanariesFrom(1)) << format;
 }
 
 // The model of the separator scan: step character by character the way the
@@ -183,6 +268,7 @@ void RunAll(unsigned seed, int rounds)
         ASSERT_NO_FATAL_FAILURE(CheckCopy(random));
         ASSERT_NO_FATAL_FAILURE(CheckAppend(random));
         ASSERT_NO_FATAL_FAILURE(CheckFormat(random));
+        ASSERT_NO_FATAL_FAILURE(CheckRefusedFormat(random));
         ASSERT_NO_FATAL_FAILURE(CheckSeparators(random));
     }
 }
