@@ -1,8 +1,8 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/own_imports.h"
-#include "text/registry_text.h"
-#include "text/system_facts.h"
-#include "text/owned.h"
+#include "platform/registry_text.h"
+#include "platform/system_facts.h"
+#include "platform/owned.h"
 
 int IsSupportedWindowsVersion()
 {

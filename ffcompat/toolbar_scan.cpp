@@ -1,9 +1,9 @@
 #include "ffcompat/ffcompat.h"
 #include "ffcompat/growable_text.h"
-#include "text/registry_text.h"
-#include "text/shell_functions.h"
-#include "text/text.h"
-#include "text/owned.h"
+#include "platform/registry_text.h"
+#include "platform/shell_functions.h"
+#include "text/bounded.h"
+#include "platform/owned.h"
 
 #define PROFILE_SECTIONS 20
 #define PROFILE_PATH_CHARS 260

@@ -1,11 +1,11 @@
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
-#include "text/globals.h"
-#include "text/system_facts.h"
-#include "text/text.h"
-#include "text/registry_text.h"
+#include "platform/globals.h"
+#include "platform/system_facts.h"
+#include "text/paths.h"
+#include "platform/registry_text.h"
 #include "text/text_scan.h"
-#include "text/owned.h"
+#include "platform/owned.h"
 
 static const char* ToolbarServerKey = "CLSID\\{2318C2B1-4965-11d4-9B18-009027A5CD4F}\\InprocServer32";
 static const char* UserChoiceKey = "Software\\Microsoft\\Windows\\Shell\\Associations\\URLAssociations\\http\\UserChoice";

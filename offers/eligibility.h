@@ -42,6 +42,3 @@ void PurgeExpiredOfferHolds();
 // 1 when this program may make the offer (and now holds it for six
 // months), 0 when its own hold is in force.
 int ClaimToolbarOffer();
-
-#define COMPANY_NAME_CHARS 260
-int ReadCompanyName(const char* path, char company[COMPANY_NAME_CHARS]);

@@ -1,10 +1,13 @@
 #include "offers/offers.h"
 #include "offers/offer_dialog.h"
-#include "offers/partner_start.h"
-#include "text/globals.h"
-#include "text/text.h"
-#include "text/registry_text.h"
-#include "text/owned.h"
+#include "offers/partner_program.h"
+#include "platform/globals.h"
+#include "text/bounded.h"
+#include "text/messages.h"
+#include "text/paths.h"
+#include "offers/email_companion.h"
+#include "platform/registry_text.h"
+#include "platform/owned.h"
 #include "resources/resource.h"
 
 #define COMPANION_FOLDER_CHARS 520
@@ -133,25 +136,9 @@ int EmailCompanionInstalled()
 
 OfferOutcome OfferEmailCompanion()
 {
-    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0, NULL};
-    if (EmailCompanionInstalled()) {
-        outcome.notMadeBecause = "it is installed already";
-        return outcome;
-    }
-    if (!FoundInSourceFolder(CompanionInstaller)) {
-        outcome.notMadeBecause = "its installer is not beside setup";
-        return outcome;
-    }
-
-    OfferDialog offer = CompanionOffer;
-    INT_PTR result = ShowOfferDialog(IDD_EMAIL_COMPANION, &offer, true);
-    if (result == -1) {
-        outcome.notMadeBecause = "its dialog could not be made";  // a dialog the user never saw offers nothing
-        return outcome;
-    }
-    outcome.shown = 1;
-    outcome.choice = OfferChoiceOf(result, &outcome.accepted);
-    return outcome;
+    if (EmailCompanionInstalled())
+        return NoOffer("it is installed already");
+    return OfferPartnerInstaller(CompanionInstaller, IDD_EMAIL_COMPANION, &CompanionOffer);
 }
 
 int RunEmailCompanionInstaller()

@@ -9,6 +9,7 @@
 // Esc or the close box cancels it. Lists of control ids end with 0.
 #pragma once
 #include <windows.h>
+#include "platform/offer_outcome.h"
 
 struct OfferFonts {
     HFONT normal;  // the controls' own font, not owned
@@ -47,22 +48,20 @@ struct OfferDialog {
 // procedure finds it where this call leaves it. Returns the dialog's result,
 // or -1 when it could not be made.
 INT_PTR ShowOfferDialog(int templateId, OfferDialog* offer, bool asParameter);
-INT_PTR CALLBACK OfferDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// No offer made, and why, as an offer step returns it.
+OfferOutcome NoOffer(const char* because);
+// The offer of a partner whose installer lies in SourceFolder: no offer
+// without it; else the dialog, shown on a copy of the record.
+OfferOutcome OfferPartnerInstaller(const char* installer, int templateId, const OfferDialog* record);
+// What an offer dialog's result says: -1, a dialog that could not be made,
+// is no offer.
+OfferOutcome OfferOutcomeOf(INT_PTR result);
 
 // The offer choice a shown dialog's result gives (OFFER_CANCEL or
 // OFFER_GO_ON); *accepted becomes 1 when the user chose to install.
 int OfferChoiceOf(INT_PTR result, int* accepted);
 
-// Gives every control of the list a bold copy (weight 700) of the first
-// font one of them has. Nothing changes when none has a font.
-void MakeListBold(HWND dialog, const int* boldList, OfferFonts* fonts);
-// Gives the controls their normal font back, deletes the bold one and
-// forgets both.
-void RestoreOfferFont(HWND dialog, const int* boldList, OfferFonts* fonts);
-void SelectListedButtons(HWND dialog, const int* selectionList);
 
 // Loads each picture's bitmap and mask and subclasses its control.
 void ShowOfferPictures(HWND dialog, OfferPicture* pictures);
-LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-// A new monochrome bitmap of the same size, white where the bitmap is black.
-HBITMAP MakeTransparencyMask(HBITMAP bitmap);

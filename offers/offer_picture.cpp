@@ -1,8 +1,11 @@
 #include "offers/offer_dialog.h"
-#include "text/globals.h"
-#include "text/owned.h"
+#include "platform/globals.h"
+#include "platform/owned.h"
 
-HBITMAP MakeTransparencyMask(HBITMAP bitmap)
+static LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A new monochrome bitmap of the same size, white where the bitmap is black.
+static HBITMAP MakeTransparencyMask(HBITMAP bitmap)
 {
     BITMAP size;
     if (bitmap == NULL || GetObjectA(bitmap, sizeof size, &size) == 0)
@@ -51,7 +54,7 @@ static void PaintPicture(HWND control, const OfferPicture* record)
     EndPaint(control, &paint);
 }
 
-LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK OfferPictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     OfferPicture* record = (OfferPicture*)GetPropA(control, OFFER_PICTURE_PROPERTY);
     if (record == NULL || record->previousProc == NULL)

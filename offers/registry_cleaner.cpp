@@ -1,9 +1,10 @@
 #include "offers/offers.h"
 #include "offers/offer_dialog.h"
-#include "offers/partner_start.h"
-#include "offers/partner_launch.h"
-#include "text/globals.h"
-#include "text/text.h"
+#include "offers/partner_program.h"
+#include "offers/toolbar_install.h"
+#include "platform/globals.h"
+#include "text/messages.h"
+#include "text/paths.h"
 #include "resources/resource.h"
 
 #define REASON_VISTA_OR_LATER 2
@@ -60,25 +61,9 @@ int RegistryCleanerInstalledNow()
 
 OfferOutcome OfferRegistryCleaner()
 {
-    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0, NULL};
-    if (!RegistryCleanerCompatible()) {
-        outcome.notMadeBecause = "its compatibility check did not let it be offered";
-        return outcome;
-    }
-    if (!FoundInSourceFolder(CleanerInstaller)) {
-        outcome.notMadeBecause = "its installer is not beside setup";
-        return outcome;
-    }
-
-    OfferDialog offer = CleanerOffer;
-    INT_PTR result = ShowOfferDialog(IDD_REGISTRY_CLEANER, &offer, true);
-    if (result == -1) {
-        outcome.notMadeBecause = "its dialog could not be made";  // the user never saw it: no offer was made
-        return outcome;
-    }
-    outcome.shown = 1;
-    outcome.choice = OfferChoiceOf(result, &outcome.accepted);
-    return outcome;
+    if (!RegistryCleanerCompatible())
+        return NoOffer("its compatibility check did not let it be offered");
+    return OfferPartnerInstaller(CleanerInstaller, IDD_REGISTRY_CLEANER, &CleanerOffer);
 }
 
 // The launcher sets the event once the cleaner's installer runs; the wait

@@ -2,7 +2,7 @@
 #include "offers/offers.h"
 #include "offers/offer_dialog.h"
 #include "offers/eligibility.h"
-#include "offers/partner_launch.h"
+#include "offers/toolbar_install.h"
 #include "resources/resource.h"
 
 // Dialogs 500 and 503: the heading and the install button bold, the install
@@ -27,15 +27,10 @@ INT_PTR ShowToolbarOffer(int browser)
 
 OfferOutcome MakeToolbarOffer(int browser)
 {
-    OfferOutcome outcome = {OFFER_GO_ON, 0, 0, 0, 0, NULL};
-    INT_PTR result = ShowToolbarOffer(browser);
-    if (result == -1) {
-        outcome.notMadeBecause = "its dialog could not be made";  // so none was seen and none accepted
-        return outcome;
-    }
-    outcome.shown = 1;
+    OfferOutcome outcome = OfferOutcomeOf(ShowToolbarOffer(browser));
+    if (!outcome.shown)
+        return outcome;  // none was seen, so none was accepted
     outcome.isFirefox = browser == TOOLBAR_OFFER_FIREFOX;
-    outcome.choice = OfferChoiceOf(result, &outcome.accepted);
     if (outcome.choice == OFFER_GO_ON && outcome.accepted)
         outcome.choice = InstallToolbar(browser, &outcome.installed);
     return outcome;
@@ -44,9 +39,7 @@ OfferOutcome MakeToolbarOffer(int browser)
 OfferOutcome OfferBrowserToolbar()
 {
     int browser = DecideToolbarOffer();
-    if (browser == NO_TOOLBAR_OFFER) {
-        OfferOutcome none = {OFFER_GO_ON, 0, 0, 0, 0, "no browser qualifies, or its installer is not beside setup"};
-        return none;
-    }
+    if (browser == NO_TOOLBAR_OFFER)
+        return NoOffer("no browser qualifies, or its installer is not beside setup");
     return MakeToolbarOffer(browser);
 }

@@ -1,6 +1,6 @@
 #include "platform/optional_functions.h"
-#include "text/system_facts.h"
-#include "text/text.h"
+#include "platform/system_facts.h"
+#include "platform/system_library.h"
 
 enum SystemLibrary {
     KERNEL_LIBRARY,

@@ -1,6 +1,6 @@
 #include "setup/browser_entries.h"
-#include "text/text.h"
-#include "text/owned.h"
+#include "text/bounded.h"
+#include "platform/owned.h"
 
 #define REGISTRY_PATH_CHARS 512
 // The compatibility flag that keeps Internet Explorer from loading a

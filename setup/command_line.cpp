@@ -1,5 +1,5 @@
 #include "setup/command_line.h"
-#include "text/text.h"
+#include "text/bounded.h"
 
 static bool IsBlank(char c)
 {

@@ -1,6 +1,6 @@
 #include "setup/file_version.h"
-#include "text/version_info.h"
-#include "text/owned.h"
+#include "platform/version_info.h"
+#include "platform/owned.h"
 
 int ReadFileVersion(const char* path, FileVersion* version)
 {

@@ -1,9 +1,10 @@
 #include "setup/checks.h"
 #include "setup/file_version.h"
-#include "text/globals.h"
-#include "text/text.h"
+#include "platform/globals.h"
+#include "text/window.h"
+#include "platform/system_library.h"
 #include "resources/resource.h"
-#include "text/shell_functions.h"
+#include "platform/shell_functions.h"
 
 // The oldest HTML Help control that shows the product's help: 4.72.7325.0.
 #define HELP_VIEWER_HIGH 0x00040048u

@@ -9,7 +9,3 @@ void ClassifyWindows();
 // 1 when the user cannot write class registrations, 0 when the probe
 // succeeded or there was nothing to judge by.
 int LacksRegistryWriteAccess();
-// 1 as soon as the file opens for exclusive use, 0 once the limit has
-// passed without that. Between tries the thread sleeps, and dispatches the
-// messages that come for its windows.
-int WaitUntilFileFree(const char* path, DWORD limitMs);

@@ -1,5 +1,5 @@
 #include "setup/machine_probes.h"
-#include "text/owned.h"
+#include "platform/owned.h"
 
 // Read, set-value and create-subkey access: what installing class
 // registrations takes.

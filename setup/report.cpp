@@ -1,41 +1,20 @@
 #include "setup/report.h"
 #include "setup/file_version.h"
-#include "text/text.h"
-#include "text/registry_text.h"
-#include "text/owned.h"
-#include "text/shell_functions.h"
+#include "text/bounded.h"
+#include "setup/installed_version.h"
+#include "platform/registry_text.h"
+#include "platform/owned.h"
+#include "platform/shell_functions.h"
 
-#define APP_PATHS_KEY_CHARS 512
 #define SETTING_CHARS 512
 #define IDENTIFICATION_STRINGS 4
 
-static const char AppPaths[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 static const char ProductSettingsKey[] = "Software\\Halvard Software\\Tarvex\\Tarvex";
 
 // The installed program's identification strings and the keys they are
 // sent under, in the order of the address.
 static const UINT IdentificationIds[IDENTIFICATION_STRINGS] = {39901, 39902, 39903, 39904};
 static const char* const IdentificationKeys[IDENTIFICATION_STRINGS] = {"?pid=", "&ver=", "&lang=", "&vid="};
-
-void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize)
-{
-    version->high = 0;
-    version->low = 0;
-    char keyName[APP_PATHS_KEY_CHARS];
-    (void)FormatBounded(keyName, sizeof keyName, "%s\\Tarvex32.exe", AppPaths);  // always fits
-    char program[MAX_PATH];
-    {
-        OwnedKey key;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS ||
-            ReadWholeValueText(key, NULL, program, sizeof program, NULL) != ERROR_SUCCESS)
-            return;
-    }
-    if (path != NULL)
-        (void)CopyBounded(path, pathSize, program);  // callers give room for a full path
-    FileVersion found;
-    if (ReadFileVersion(program, &found))
-        *version = found;
-}
 
 int LoadModuleString(HMODULE module, UINT id, char* buffer)
 {

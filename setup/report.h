@@ -7,7 +7,6 @@
 #define PARTNER_LIST_CHARS 512
 #define MODULE_STRING_CHARS 512
 
-void ReadInstalledVersion(FileVersion* version, char* path, size_t pathSize);
 void SendCompletionReport(const FileVersion* before, const RunRecord* run);
 // The report address SendCompletionReport opens, in a buffer of
 // REPORT_ADDRESS_CHARS; 0 when this run sends no report.

@@ -1,6 +1,6 @@
 #include "setup/checks.h"
-#include "text/globals.h"
-#include "text/text.h"
+#include "platform/globals.h"
+#include "text/messages.h"
 #include "resources/resource.h"
 
 #define WINDOW_TITLE_CHARS 299

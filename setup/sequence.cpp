@@ -8,10 +8,12 @@
 #include "setup/report.h"
 #include "offers/offers.h"
 #include "platform/optional_functions.h"
-#include "text/globals.h"
-#include "text/system_facts.h"
+#include "platform/globals.h"
+#include "platform/system_facts.h"
 #include "text/run_log.h"
-#include "text/text.h"
+#include "text/messages.h"
+#include "setup/source_folder.h"
+#include "setup/installed_version.h"
 #include "resources/resource.h"
 
 #define HELP_TEXT_CHARS 2048

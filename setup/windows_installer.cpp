@@ -1,9 +1,12 @@
 #include "setup/windows_installer.h"
 #include "setup/exit_codes.h"
 #include "text/run_log.h"
-#include "text/globals.h"
-#include "text/text.h"
-#include "text/owned.h"
+#include "platform/globals.h"
+#include "text/bounded.h"
+#include "text/messages.h"
+#include "text/paths.h"
+#include "platform/system_library.h"
+#include "platform/owned.h"
 #include "resources/resource.h"
 
 // The command line as setup has always given it, and room for the switches

@@ -1,8 +1,8 @@
 #include "setup/checks.h"
 #include "setup/machine_probes.h"
-#include "text/globals.h"
-#include "text/system_facts.h"
-#include "text/text.h"
+#include "platform/globals.h"
+#include "platform/system_facts.h"
+#include "text/messages.h"
 #include "resources/resource.h"
 
 static int ReadWindowsVersion(OSVERSIONINFOA* info)

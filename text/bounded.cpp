@@ -1,4 +1,4 @@
-#include "text/text.h"
+#include "text/bounded.h"
 
 static bool SizeIsValid(size_t size)
 {

@@ -11,7 +11,7 @@
 // %s, a precision on %c, %ls, or a %% with flags), is refused. The whole
 // format is checked before the first argument is taken, so a refused
 // format reads no argument at all.
-#include "text/text.h"
+#include "text/bounded.h"
 
 // The flags in the order of their bits.
 static const char FlagLetters[] = "-0#+ ";

@@ -1,5 +1,6 @@
-#include "text/text.h"
-#include "text/owned.h"
+#include "text/bounded.h"
+#include "text/paths.h"
+#include "platform/owned.h"
 
 static bool IsSeparatorAt(const char* position)
 {
@@ -33,4 +34,18 @@ int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found)
 {
     OwnedFileSearch search(FindFirstFileA(pattern, found));
     return search.Holds() ? 0 : 1;
+}
+
+int SourceFilePath(const char* folder, const char* fileName, char* path, size_t pathSize)
+{
+    if (folder[0] == '\0')
+        return 0;  // never a name relative to the current folder
+    return FormatBounded(path, pathSize, "%s%s", folder, fileName) == BOUNDED_OK;
+}
+
+int FoundInSourceFolder(const char* fileName)
+{
+    char path[SOURCE_FILE_PATH_CHARS];
+    WIN32_FIND_DATAA found;
+    return SourceFilePath(SourceFolder, fileName, path, sizeof path) && !FileIsMissing(path, &found);
 }

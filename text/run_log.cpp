@@ -1,5 +1,5 @@
 #include "text/run_log.h"
-#include "text/text.h"
+#include "text/bounded.h"
 
 #define LOG_LINE_CHARS 1200
 #define LOG_TIME_CHARS 32

@@ -1,4 +1,4 @@
-#include "text/text.h"
+#include "text/window.h"
 
 void CenterWindowOnScreen(HWND window)
 {

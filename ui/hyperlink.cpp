@@ -1,11 +1,14 @@
 #include "ui/hyperlink.h"
 #include "ui/hyperlink_internal.h"
-#include "text/text.h"
-#include "text/owned.h"
+#include "text/bounded.h"
+#include "platform/owned.h"
+#include "platform/shell_functions.h"
 
 // All dialogs that hold links are standard dialog boxes and share one window
 // procedure, so the first one read serves for every later dialog.
 static WNDPROC SavedDialogProc;
+
+static LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
 static void* AllocateZeroed(size_t size)
 {
@@ -104,7 +107,7 @@ void MakeHyperlink(HWND dialog, int controlId)
     FitHyperlinkToText(link);
 }
 
-void ReleaseHyperlink(HyperlinkObject* link)
+static void ReleaseHyperlink(HyperlinkObject* link)
 {
     bool controlExists = link->control != NULL && IsWindow(link->control);
     if (link->originalFont != NULL && controlExists) {
@@ -135,6 +138,15 @@ void ReleaseHyperlink(HyperlinkObject* link)
 // While a link has the focus, the window (the link or its dialog) paints
 // itself into a paint context of ours, and the link's focus rectangle is
 // drawn into the same context.
+static void OpenHyperlink(const HyperlinkObject* link)
+{
+    // Handing the shell no address would open some default place instead.
+    if (link->target == NULL || link->target[0] == '\0')
+        return;
+    BusyCursorShown busy;
+    (void)ShellOpen(link->parent, "open", link->target);  // failures stay silent
+}
+
 static LRESULT PaintWithFocus(const HyperlinkObject* link, HWND window, WNDPROC paint)
 {
     PAINTSTRUCT painting;
@@ -145,7 +157,7 @@ static LRESULT PaintWithFocus(const HyperlinkObject* link, HWND window, WNDPROC 
     return result;
 }
 
-LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HyperlinkObject* link = (HyperlinkObject*)GetPropA(control, HYPERLINK_OBJECT_PROPERTY);
     WNDPROC previous = (WNDPROC)GetPropA(control, HYPERLINK_OLD_WNDPROC_PROPERTY);

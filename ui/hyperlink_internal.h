@@ -24,7 +24,6 @@ struct HyperlinkObject {
 // bracketed address.
 char* SplitHyperlinkText(char* text);
 char* ReadControlText(const HyperlinkObject* link);  // heap text, or NULL; the caller frees it
-void OpenHyperlink(const HyperlinkObject* link);
 void FitHyperlinkToText(const HyperlinkObject* link);
 // Draws the focus rectangle where it is not shown and takes it away where it
 // is (it is drawn by inverting).
@@ -34,6 +33,4 @@ void DrawHyperlinkFocus(const HyperlinkObject* link);
 // rectangle, and inverting it again when the focus goes takes it away. The
 // dialog paints before the link, which paints over the part that lies on it.
 void PaintHyperlinkFocus(const HyperlinkObject* link, HWND window, HDC dc);
-void ReleaseHyperlink(HyperlinkObject* link);
-LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK HyperlinkParentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

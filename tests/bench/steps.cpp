@@ -10,7 +10,7 @@
 #include <stdlib.h>
 #include <algorithm>
 #include <vector>
-#include "text/globals.h"
+#include "platform/globals.h"
 #include "setup/machine_probes.h"
 #include "setup/checks.h"
 #include "setup/report.h"
@@ -18,6 +18,8 @@
 #include "offers/offers.h"
 #include "offers/eligibility.h"
 #include "resources/resource.h"
+#include "setup/source_folder.h"
+#include "setup/installed_version.h"
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFunction)(DWORD);
 typedef void(WINAPI* InitCommonControlsFunction)(void);

@@ -2,7 +2,7 @@
 #include <tlhelp32.h>
 #include "dialog_template.h"
 #include "registry_sandbox.h"
-#include "text/text.h"
+#include "text/messages.h"
 
 static const char* AddOnKeys[] = {
     "Software\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\{A09AE68F-B14D-43ED-B713-BA413F034904}",

@@ -2,7 +2,7 @@
 // the life of the object, which puts back what they held before.
 #pragma once
 #include <windows.h>
-#include "text/globals.h"
+#include "platform/globals.h"
 
 class GlobalsScope {
 public:

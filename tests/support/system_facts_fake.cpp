@@ -1,5 +1,5 @@
 #include "system_facts_fake.h"
-#include "text/system_facts.h"
+#include "platform/system_facts.h"
 
 static OSVERSIONINFOEXA FakeVersion;
 static bool VersionFails;

@@ -2,7 +2,7 @@
 // strings and dialogs in the test program itself, which links the same
 // resources as setup.
 #include <gtest/gtest.h>
-#include "text/globals.h"
+#include "platform/globals.h"
 #include "resources/resource.h"
 
 int main(int argc, char** argv)

@@ -2,7 +2,7 @@
 #include <string>
 #include <string.h>
 #include <string.h>
-#include "text/text.h"
+#include "text/bounded.h"
 
 // Each destination sits in a larger buffer filled with canary bytes, so a
 // write past the stated size shows.

@@ -10,13 +10,14 @@
 #include "setup/file_version.h"
 #include "setup/machine_probes.h"
 #include "setup/windows_installer.h"
-#include "text/globals.h"
+#include "platform/globals.h"
 #include "registry_sandbox.h"
 #include "setup_globals.h"
 #include "system_facts_fake.h"
 #include "setup_run.h"
 #include "ui_driver.h"
 #include "fixture_process.h"
+#include "setup/file_wait.h"
 
 static const char* Unsupported = "Tarvex cannot be installed under this version of Windows";
 static const char* Untested =

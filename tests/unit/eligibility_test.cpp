@@ -9,13 +9,14 @@
 #include <string>
 #include "offers/eligibility.h"
 #include "ffcompat/ffcompat.h"
-#include "text/globals.h"
-#include "text/registry_text.h"
+#include "platform/globals.h"
+#include "platform/registry_text.h"
 #include "text/text_scan.h"
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "setup_globals.h"
 #include "system_facts_fake.h"
+#include "offers/company_name.h"
 
 static const char* Company = "Tarvex Test Works";
 static const char* IEKey = "Software\\Microsoft\\Internet Explorer";

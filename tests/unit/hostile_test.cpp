@@ -8,6 +8,7 @@
 #include "setup/report.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"
+#include "setup/installed_version.h"
 
 static const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tarvex32.exe";
 

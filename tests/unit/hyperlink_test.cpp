@@ -6,7 +6,7 @@
 #include <string>
 #include "ui/hyperlink.h"
 #include "ui/hyperlink_internal.h"
-#include "text/globals.h"
+#include "platform/globals.h"
 #include "resources/resource.h"
 #include "setup_run.h"
 

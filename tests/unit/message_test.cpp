@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "text/text.h"
-#include "text/globals.h"
+#include "text/messages.h"
+#include "platform/globals.h"
 #include "ui_driver.h"
 
 static const char* FileManagerMessage =

@@ -13,6 +13,7 @@
 #include "text/text_scan.h"
 #include "offers/offers.h"
 #include "ui/hyperlink_internal.h"
+#include "offers/email_companion.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "offers/offers.h"
-#include "text/globals.h"
-#include "text/text.h"
+#include "platform/globals.h"
+#include "offers/email_companion.h"
 #include "resources/resource.h"
 #include "registry_sandbox.h"
 #include "setup_globals.h"

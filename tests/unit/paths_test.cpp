@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
-#include "text/text.h"
+#include "text/paths.h"
+#include "text/window.h"
 
 TEST(FindLastSeparator, FindsTheLastBackslashOrSlash)
 {

@@ -5,8 +5,8 @@
 #include <string>
 #include "setup/report.h"
 #include "offers/offers.h"
-#include "text/globals.h"
-#include "text/text.h"
+#include "platform/globals.h"
+#include "setup/installed_version.h"
 #include "registry_sandbox.h"
 #include "setup_globals.h"
 #include "setup_run.h"

@@ -8,7 +8,8 @@
 #include <stdio.h>
 #include <string>
 #include <string.h>
-#include "text/text.h"
+#include "text/bounded.h"
+#include "text/paths.h"
 
 namespace {
 

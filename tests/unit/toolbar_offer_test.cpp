@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 #include "offers/toolbar_offer.h"
-#include "offers/partner_launch.h"
+#include "offers/toolbar_install.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "text/globals.h"
-#include "text/text.h"
+#include "platform/globals.h"
 #include "resources/resource.h"
 #include "setup_globals.h"
 #include "setup_run.h"

@@ -12,10 +12,6 @@
 #define LAUNCHER_DESKTOP_SEARCH_FAILED 9
 #define LAUNCHER_DESKTOP_SEARCH_BLOCKED 10
 
-// Starts the program from SourceFolder with the arguments and waits for it.
-// Returns its exit code, or -1 when it did not start (failureMessage has
-// been shown) or when the shell gave no process to wait for (no message).
-int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage);
 
 // What the launcher's exit code means for the user: the message to show
 // (0 for none) with its icon, whether the toolbar is installed, and the

@@ -1,4 +1,4 @@
-#include "text/version_info.h"
+#include "platform/version_info.h"
 #include "platform/optional_functions.h"
 
 DWORD VersionInfoSize(const char* path)

@@ -1,4 +1,4 @@
-#include "text/shell_functions.h"
+#include "platform/shell_functions.h"
 #include "platform/optional_functions.h"
 #include <shlobj.h>
 

@@ -4,14 +4,8 @@
 // is never started instead.
 #pragma once
 #include <windows.h>
-#include "text/owned.h"
+#include "platform/owned.h"
 
-// Starts SourceFolder + fileName through the shell with the verb and show
-// command given, without the shell's own error dialogs. Returns 1 when the
-// shell started it; *process then owns its handle (or holds none when the
-// shell gave none).
-int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
-                        OwnedHandle* process);
 
 // How a partner program's run ended, as far as setup could see it.
 enum PartnerRunEnd {

@@ -1,8 +1,6 @@
-// Measuring, drawing and opening a link.
+// A link's text read, measured and its focus drawn.
 #include "ui/hyperlink_internal.h"
-#include "text/globals.h"
-#include "text/shell_functions.h"
-#include "text/owned.h"
+#include "platform/owned.h"
 
 char* ReadControlText(const HyperlinkObject* link)
 {
@@ -11,15 +9,6 @@ char* ReadControlText(const HyperlinkObject* link)
     if (text != NULL)
         GetWindowTextA(link->control, text, length + 1);
     return text;
-}
-
-void OpenHyperlink(const HyperlinkObject* link)
-{
-    // Handing the shell no address would open some default place instead.
-    if (link->target == NULL || link->target[0] == '\0')
-        return;
-    BusyCursorShown busy;
-    (void)ShellOpen(link->parent, "open", link->target);  // failures stay silent
 }
 
 // The font the link is drawn with: the underlined copy, or the control's own

@@ -1,7 +1,7 @@
-#include "setup/sequence.h"
-#include "text/globals.h"
+#include "setup/dll_search.h"
+#include "platform/globals.h"
 #include "platform/optional_functions.h"
-#include "text/text.h"
+#include "platform/system_library.h"
 
 // System libraries that a copy planted beside setup is known to replace,
 // because the system or the common controls load them by name; the common
@@ -24,7 +24,7 @@ static void PreloadPlantableLibraries()
 // Setup usually starts from a download folder that may hold anything: no
 // DLL may be loaded from there by name, only the partner's DLL by its full
 // path, with the libraries it brings.
-static void RestrictDllSearchToSystemFolder()
+void RestrictDllSearchToSystemFolder()
 {
     SetDefaultDllDirectoriesFunction setDefault =
         OptionalFunctionOf<SetDefaultDllDirectoriesFunction>(SET_DEFAULT_DLL_DIRECTORIES);
@@ -37,12 +37,4 @@ static void RestrictDllSearchToSystemFolder()
     if (setDirectory != NULL)
         (void)setDirectory("");  // nothing more can be done where it fails
     PreloadPlantableLibraries();
-}
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState)
-{
-    (void)previous;
-    (void)showState;
-    RestrictDllSearchToSystemFolder();
-    return RunSetup(instance, commandLine != NULL ? commandLine : "");
 }

@@ -13,9 +13,3 @@ extern char SourceFolder[SETUP_PATH_CHARS];
 extern int IsVistaOrLater;
 // 1 once DLLs are looked for in the system folder only (set at start-up).
 extern int DllSearchRestricted;
-
-// Fills SourceFolder with the folder of the running program, with its
-// trailing separator. A module path that does not fit leaves the folder
-// empty and answers 0, so that no package or partner file is ever looked
-// for in a folder cut short.
-int FindSourceFolder();

@@ -1,11 +1,11 @@
-#include "offers/partner_start.h"
-#include "text/globals.h"
-#include "text/text.h"
-#include "text/shell_functions.h"
+#include "offers/partner_program.h"
+#include "platform/globals.h"
+#include "text/paths.h"
+#include "platform/shell_functions.h"
 
 #define EVENT_WAIT_WITHOUT_PROCESS_MS (5 * 60 * 1000)
 
-int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
+static int StartPartnerProgram(const char* fileName, const char* arguments, const char* verb, int showCommand,
                         OwnedHandle* process)
 {
     char path[SOURCE_FILE_PATH_CHARS];

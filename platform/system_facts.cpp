@@ -1,5 +1,5 @@
-#include "text/system_facts.h"
-#include "text/shell_functions.h"
+#include "platform/system_facts.h"
+#include "platform/shell_functions.h"
 #include "platform/optional_functions.h"
 
 SystemFactsReplacements ReplacedSystemFacts;

@@ -1,19 +1,7 @@
-// Where the program starts. It links no C runtime: nothing of the runtime's
-// start-up is needed (no static constructors, no exceptions, the command
-// line is split by setup itself), and Windows 95 ships no msvcrt.dll. The compiler may
-// still call the three memory functions for copies and fills of its own;
-// they are here, built so that they are not turned back into calls of
-// themselves.
+// The three memory functions the compiler may call for copies and fills of
+// its own: the program links no C runtime, so they are here, built so that
+// they are not turned back into calls of themselves.
 #include <windows.h>
-#include "setup/command_line.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState);
-
-extern "C" void WINAPI SetupStart(void)
-{
-    LPSTR arguments = (LPSTR)SkipProgramName(GetCommandLineA());
-    ExitProcess((UINT)WinMain(GetModuleHandleA(NULL), NULL, arguments, SW_SHOWDEFAULT));
-}
 
 extern "C" void* memmove(void* dest, const void* source, size_t count)
 {

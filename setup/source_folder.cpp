@@ -1,12 +1,6 @@
-#include "text/globals.h"
-#include "text/text.h"
-
-HINSTANCE SetupInstance;
-char SetupCaption[SETUP_CAPTION_CHARS];
-HCURSOR BusyCursor;
-char SourceFolder[SETUP_PATH_CHARS];
-int IsVistaOrLater;
-int DllSearchRestricted;
+#include "setup/source_folder.h"
+#include "platform/globals.h"
+#include "text/paths.h"
 
 int FindSourceFolder()
 {

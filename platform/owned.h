@@ -4,7 +4,7 @@
 // the release call that would otherwise be written by hand on each path.
 #pragma once
 #include <windows.h>
-#include "text/globals.h"
+#include "platform/globals.h"
 
 template <typename Handle, typename Release>
 class Owned {

@@ -1,5 +1,5 @@
-#include "text/registry_text.h"
-#include "text/owned.h"
+#include "platform/registry_text.h"
+#include "platform/owned.h"
 
 static char RegistryText[REGISTRY_TEXT_CHARS];
 

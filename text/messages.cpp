@@ -1,5 +1,6 @@
-#include "text/text.h"
-#include "text/globals.h"
+#include "text/bounded.h"
+#include "text/messages.h"
+#include "platform/globals.h"
 #include "text/run_log.h"
 
 #define LOADED_PIECE_CHARS 514

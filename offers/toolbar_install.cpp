@@ -1,11 +1,11 @@
-#include "offers/partner_launch.h"
-#include "offers/partner_start.h"
+#include "offers/toolbar_install.h"
+#include "offers/partner_program.h"
 #include "offers/eligibility.h"
 #include "offers/offers.h"
-#include "text/text.h"
+#include "text/messages.h"
 #include "resources/resource.h"
 
-int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage)
+static int RunPartnerLauncher(const char* fileName, const char* arguments, UINT failureMessage)
 {
     PartnerRun run = RunPartnerProgram(fileName, arguments, ElevationVerb(), SW_HIDE, NULL);
     if (run.end == PARTNER_NOT_STARTED)

@@ -1,0 +1,8 @@
+#include "platform/globals.h"
+
+HINSTANCE SetupInstance;
+char SetupCaption[SETUP_CAPTION_CHARS];
+HCURSOR BusyCursor;
+char SourceFolder[SETUP_PATH_CHARS];
+int IsVistaOrLater;
+int DllSearchRestricted;

@@ -1,0 +1,5 @@
+// Where setup's windows appear.
+#pragma once
+#include <windows.h>
+
+void CenterWindowOnScreen(HWND window);
