@@ -62,7 +62,9 @@ test: all
 
 demo: all
 	@scripts/make-wine-template.sh $(BUILD)/wine-template
-	@TARVEX_DEMO_BUILD=$(DEMO_BUILD) scripts/demo.sh $(DEMO)
+	@build=$(DEMO_BUILD); if [ $$build = win32 ] && ! scripts/runs-32-bit-code.sh $(BUILD)/win32; then \
+	    echo "demo: this machine runs no 32-bit code; playing the x86_64 build of the same sources"; build=win64; fi; \
+	TARVEX_DEMO_BUILD=$$build scripts/demo.sh $(DEMO)
 
 bench: all
 	@scripts/bench.sh

@@ -12,6 +12,8 @@
 #include <vector>
 #include "platform/globals.h"
 #include "setup/machine_probes.h"
+#include "setup/dll_search.h"
+#include "platform/optional_functions.h"
 #include "setup/checks.h"
 #include "setup/report.h"
 #include "setup/browser_entries.h"
@@ -21,22 +23,10 @@
 #include "setup/source_folder.h"
 #include "setup/installed_version.h"
 
-typedef BOOL(WINAPI* SetDefaultDllDirectoriesFunction)(DWORD);
-typedef void(WINAPI* InitCommonControlsFunction)(void);
-
-// The two steps of setup's start that live outside its core, as it takes them.
-static void RestrictDllSearch()
-{
-    SetDefaultDllDirectoriesFunction setDefault = (SetDefaultDllDirectoriesFunction)(void*)GetProcAddress(
-        GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
-    DllSearchRestricted = setDefault != NULL && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
+// The common controls, initialised as setup's sequence does it.
 static void InitialiseCommonControls()
 {
-    HMODULE controls = LoadLibraryA("comctl32.dll");
-    InitCommonControlsFunction initialise =
-        controls != NULL ? (InitCommonControlsFunction)(void*)GetProcAddress(controls, "InitCommonControls") : NULL;
+    InitCommonControlsFunction initialise = OptionalFunctionOf<InitCommonControlsFunction>(INIT_COMMON_CONTROLS);
     if (initialise != NULL)
         initialise();
 }
@@ -70,7 +60,7 @@ struct Step {
 };
 
 static const Step Steps[] = {
-    {"DLL search restricted", RestrictDllSearch},
+    {"DLL search restricted", RestrictDllSearchToSystemFolder},
     {"common controls initialised", InitialiseCommonControls},
     {"caption and cursor", LoadCaptionAndCursor},
     {"CheckWindowsVersion", VersionCheck},
