@@ -54,29 +54,43 @@ static bool IsSwitch(const char* argument, const char* name)
     return (argument[0] == '/' || argument[0] == '-') && lstrcmpiA(argument + 1, name) == 0;
 }
 
+// Takes a switch other than /log into the options; false when it is none.
+static bool ReadSwitch(const char* argument, SetupOptions* options)
+{
+    if (IsSwitch(argument, "quiet")) {
+        options->quiet = 1;
+    } else if (IsSwitch(argument, "passive")) {
+        options->quiet = 1;
+        options->passive = 1;
+    } else if (IsSwitch(argument, "norestart")) {
+        options->noRestart = 1;
+    } else if (IsSwitch(argument, "?") || IsSwitch(argument, "help")) {
+        options->help = 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void ReadSetupOptions(const char* arguments, SetupOptions* options)
 {
     ZeroMemory(options, sizeof *options);
     char argument[LOG_PATH_CHARS + 1];
     const char* position = arguments;
     while ((position = NextArgument(position, argument, sizeof argument)) != NULL) {
-        if (IsSwitch(argument, "quiet")) {
-            options->quiet = 1;
-        } else if (IsSwitch(argument, "passive")) {
-            options->quiet = 1;
-            options->passive = 1;
-        } else if (IsSwitch(argument, "norestart")) {
-            options->noRestart = 1;
-        } else if (IsSwitch(argument, "?") || IsSwitch(argument, "help")) {
-            options->help = 1;
-        } else if (IsSwitch(argument, "log")) {
+        if (ReadSwitch(argument, options))
+            continue;
+        if (IsSwitch(argument, "log")) {
             position = NextArgument(position, argument, sizeof argument);
-            // A name that filled the buffer may have been cut: no file of
-            // another name is ever written.
-            if (position == NULL || argument[0] == '\0')
+            // "/log /quiet" lacks the name, and must still be quiet rather
+            // than log to a file called "/quiet". A name that filled the
+            // buffer may have been cut: no file of another name is written.
+            if (position == NULL || argument[0] == '\0' || ReadSwitch(argument, options))
                 options->logPathMissing = 1;
-            else if (CopyBounded(options->logPath, sizeof options->logPath, argument) != BOUNDED_OK)
+            else if (CopyBounded(options->logPath, sizeof options->logPath, argument) != BOUNDED_OK) {
+                options->logPath[0] = '\0';
                 (void)CopyBounded(options->unknownSwitch, sizeof options->unknownSwitch, "/log");
+            }
             if (position == NULL)
                 break;
         } else if (options->unknownSwitch[0] == '\0') {

@@ -235,8 +235,13 @@ static void ShowHelp()
 static int ReadyToRun(RunRecord* run, const char* arguments)
 {
     const SetupOptions* options = &run->options;
-    if (options->logPath[0] != '\0' && !OpenRunLog(options->logPath))
-        return RUN_LOG_FAILED;
+    if (options->logPath[0] != '\0') {
+        // The installer's log is named after setup's; a name with no room for
+        // that would keep the installer from starting after the offers.
+        char installerLog[MAX_PATH];
+        if (!InstallerLogPath(options->logPath, installerLog, sizeof installerLog) || !OpenRunLog(options->logPath))
+            return RUN_LOG_FAILED;
+    }
     LogStep("Tarvex Setup started with: %s", arguments);
     if (options->logPathMissing)
         LogStep("/log without a file name: ignored");

@@ -86,5 +86,7 @@ TEST(Scenario, QuietPackageMissing) { Check("quiet-package-missing"); }
 TEST(Scenario, QuietInstallerFailed) { Check("quiet-installer-failed"); }
 TEST(Scenario, QuietRestartRequired) { Check("quiet-restart-required"); }
 TEST(Scenario, QuietLogFolderMissing) { Check("quiet-log-folder-missing"); }
+TEST(Scenario, QuietLogNameTooLong) { Check("quiet-log-name-too-long"); }
 TEST(Scenario, QuietUnknownSwitch) { Check("quiet-unknown-switch"); }
 TEST(Scenario, UnknownSwitch) { Check("unknown-switch"); }
+TEST(Scenario, Help) { Check("help"); }

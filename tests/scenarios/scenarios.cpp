@@ -542,6 +542,13 @@ const std::vector<Scenario>& AllScenarios()
          Expected().EndsBeforeTheRegistryWork().EndsWith(1622),
          QuietWithLog},
 
+        {"quiet-log-name-too-long",
+         "/quiet with a log whose name leaves no room for the installer's log beside it: nothing is changed",
+         XPWithEveryPartner().With(LogFolder),
+         {},
+         Expected().EndsBeforeTheRegistryWork().EndsWith(1622),
+         "/quiet /log C:\\logs\\" + std::string(238, 'a') + ".log"},
+
         {"quiet-unknown-switch",
          "/quiet with a switch setup does not know: nothing is changed",
          XPWithEveryPartner(),
@@ -559,6 +566,13 @@ const std::vector<Scenario>& AllScenarios()
              .Installs()
              .Reports("3pa=ggle:1&bm=1"),
          "/silent"},
+
+        {"help",
+         "The typical machine; setup is started with /? to list its switches and exit codes",
+         XPWithToolbar(),
+         {Press(IDOK)},
+         Expected().Shows({Message(2000, Information)}).EndsBeforeTheRegistryWork(),
+         "/?"},
     };
     return scenarios;
 }

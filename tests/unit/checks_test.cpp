@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 #include "setup/checks.h"
+#include "setup/command_line.h"
+#include "setup/exit_codes.h"
 #include "setup/file_version.h"
 #include "setup/machine_probes.h"
 #include "setup/windows_installer.h"
@@ -578,4 +580,106 @@ TEST(InstallerExitCodes, OnlySuccessAndTheTwoRestartsLeaveTheProductInstalled)
         EXPECT_EQ(row.installed, InstallerInstalledProduct(ClassifyInstallerExit(row.exitCode)));
     }
     EXPECT_EQ(0, InstallerInstalledProduct(INSTALLER_NOT_STARTED));
+}
+
+TEST(SetupSwitches, ReadWithoutRegardToCaseAndWhatIsNotUnderstoodIsNoted)
+{
+    struct Row {
+        const char* arguments;
+        int quiet, passive, noRestart, help, logPathMissing;
+        const char* logPath;
+        const char* unknownSwitch;
+    } rows[] = {
+        {"", 0, 0, 0, 0, 0, "", ""},
+        {"/QUIET -NoRestart", 1, 0, 1, 0, 0, "", ""},
+        {"-Passive", 1, 1, 0, 0, 0, "", ""},
+        {"/log \"C:\\My Logs\\setup run.log\" /quiet", 1, 0, 0, 0, 0, "C:\\My Logs\\setup run.log", ""},
+        {"/quiet /log", 1, 0, 0, 0, 1, "", ""},
+        {"/log \"\" /passive", 1, 1, 0, 0, 1, "", ""},
+        {"/log /quiet", 1, 0, 0, 0, 1, "", ""},
+        {"/silent /quiet /verysilent", 1, 0, 0, 0, 0, "", "/silent"},
+        {"/?", 0, 0, 0, 1, 0, "", ""},
+        {"-HELP", 0, 0, 0, 1, 0, "", ""},
+        {"quiet", 0, 0, 0, 0, 0, "", "quiet"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        SetupOptions options;
+        ReadSetupOptions(row.arguments, &options);
+        EXPECT_EQ(row.quiet, options.quiet);
+        EXPECT_EQ(row.passive, options.passive);
+        EXPECT_EQ(row.noRestart, options.noRestart);
+        EXPECT_EQ(row.help, options.help);
+        EXPECT_EQ(row.logPathMissing, options.logPathMissing);
+        EXPECT_STREQ(row.logPath, options.logPath);
+        EXPECT_STREQ(row.unknownSwitch, options.unknownSwitch);
+    }
+    // A name one character too long for the buffer is refused, not cut.
+    for (size_t length : {LOG_PATH_CHARS - 1, LOG_PATH_CHARS, LOG_PATH_CHARS + 40}) {
+        SCOPED_TRACE(length);
+        std::string arguments = "/quiet /log " + std::string(length, 'a');
+        SetupOptions options;
+        ReadSetupOptions(arguments.c_str(), &options);
+        bool fits = length < LOG_PATH_CHARS;
+        EXPECT_EQ(fits ? length : 0u, strlen(options.logPath));
+        EXPECT_STREQ(fits ? "" : "/log", options.unknownSwitch);
+    }
+}
+
+TEST(SetupSwitches, TheArgumentsFollowTheProgramNameQuotedOrNot)
+{
+    struct Row {
+        const char* commandLine;
+        const char* arguments;
+    } rows[] = {
+        {"\"C:\\Program Files\\Tarvex\\SETUP.EXE\" /quiet /log x", "/quiet /log x"},
+        {"C:\\Downloads\\SETUP.EXE   /passive", "/passive"},
+        {"\"C:\\A B\\SETUP.EXE\"/quiet", "/quiet"},
+        {"SETUP.EXE", ""},
+        {"\"C:\\A B\\SETUP.EXE /quiet", ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_STREQ(row.arguments, SkipProgramName(row.commandLine)) << row.commandLine;
+}
+
+TEST(InstallerExitCodes, EveryEndingOfSetupHasItsCodeAndTheInstallersIsPassedOn)
+{
+    InstallerResult installer = {INSTALLER_RESTART_NEEDED, 3010};
+    struct Row {
+        int ending;
+        DWORD exitCode;
+    } rows[] = {
+        {RUN_THROUGH, 3010},      {RUN_WINDOWS_UNSUPPORTED, 1150}, {RUN_ENDED_BY_USER, 1602},
+        {RUN_BLOCKED, 1618},      {RUN_LOG_FAILED, 1622},          {RUN_BAD_SWITCH, 1639},
+        {RUN_FAILED, 1603},       {RUN_FAILED + 1, 1603},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.exitCode, SetupExitCode(row.ending, &installer)) << row.ending;
+}
+
+TEST(InstallerExitCodes, TheInstallersLogIsNamedAfterSetupsInItsFolder)
+{
+    // "C:\logs\" and "-installer.log" around a name that leaves none or one too many.
+    std::string fitting = "C:\\logs\\" + std::string(MAX_PATH - 1 - 8 - 14, 'a');
+    std::string fittingLog = fitting + ".log", fittingInstallerLog = fitting + "-installer.log";
+    std::string tooLong = fitting + "a.log";
+    struct Row {
+        const char* setupLog;
+        const char* installerLog;  // NULL when it does not fit
+    } rows[] = {
+        {"C:\\logs\\setup.log", "C:\\logs\\setup-installer.log"},
+        {"C:\\logs\\setup", "C:\\logs\\setup-installer.log"},
+        {"C:\\my.logs\\setup", "C:\\my.logs\\setup-installer.log"},
+        {"C:\\logs\\setup.run.txt", "C:\\logs\\setup.run-installer.log"},
+        {"setup.log", "setup-installer.log"},
+        {fittingLog.c_str(), fittingInstallerLog.c_str()},
+        {tooLong.c_str(), NULL},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.setupLog);
+        char path[MAX_PATH] = "";
+        EXPECT_EQ(row.installerLog != NULL, InstallerLogPath(row.setupLog, path, sizeof path));
+        if (row.installerLog != NULL)
+            EXPECT_STREQ(row.installerLog, path);
+    }
 }
