@@ -350,7 +350,7 @@ const std::vector<Scenario>& AllScenarios()
 
         {"windows-installer-busy",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
-         "installer cannot run because another installation is in progress (it ends with 1619)",
+         "installer cannot open its package (it ends with 1619)",
          XPWithCleaner()
              .Beside({CompanionInstaller})
              .With(WindowsInstallerStandIn)
