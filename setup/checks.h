@@ -8,6 +8,8 @@ int CheckHelpViewer();
 // The judgements those two checks make, without a window.
 enum WindowsVerdict { WINDOWS_SUPPORTED, WINDOWS_UNTESTED, WINDOWS_REFUSED };
 int JudgeWindowsVersion();
+// What CheckWindowsVersion shows and answers for a verdict already made.
+int AskAboutWindowsVersion(HWND owner, int verdict);
 int HelpViewerIsRecent();
 int WaitForRunningCopies();
 int UnloadFileManagerExtension();

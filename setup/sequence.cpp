@@ -7,6 +7,7 @@
 #include "setup/exit_codes.h"
 #include "setup/report.h"
 #include "offers/offers.h"
+#include "offers/offer_dialog.h"
 #include "platform/optional_functions.h"
 #include "platform/globals.h"
 #include "platform/system_facts.h"
@@ -72,9 +73,7 @@ static void LogOffer(const char* name, const OfferOutcome* offer)
 // entries alone: the offer steps are not even asked.
 static void MakeNoOffers(RunRecord* run)
 {
-    run->companion.notMadeBecause = "unattended run";
-    run->toolbar.notMadeBecause = "unattended run";
-    run->cleaner.notMadeBecause = "unattended run";
+    run->companion = run->toolbar = run->cleaner = NoOffer("unattended run");
     LogOffer("e-mail companion", &run->companion);
     LogOffer("toolbar", &run->toolbar);
     LogOffer("registry cleaner", &run->cleaner);
@@ -94,16 +93,10 @@ static int MakeOffers(RunRecord* run)
     if (run->toolbar.choice == OFFER_CANCEL)
         return EndWithoutInstalling();
 
-    if (run->toolbar.shown) {
-        run->cleaner.notMadeBecause = "a toolbar offer was shown";
-    } else {
-        run->cleaner = OfferRegistryCleaner();
-        if (run->cleaner.choice == OFFER_CANCEL) {
-            LogOffer("registry cleaner", &run->cleaner);
-            return EndWithoutInstalling();
-        }
-    }
+    run->cleaner = run->toolbar.shown ? NoOffer("a toolbar offer was shown") : OfferRegistryCleaner();
     LogOffer("registry cleaner", &run->cleaner);
+    if (run->cleaner.choice == OFFER_CANCEL)
+        return EndWithoutInstalling();
     return RUN_THROUGH;
 }
 
@@ -137,7 +130,7 @@ static void RunAcceptedPartnerInstallers(RunRecord* run)
 static int CheckMachineAndUser(RunRecord* run)
 {
     int verdict = JudgeWindowsVersion();
-    if (!CheckWindowsVersion(NULL)) {
+    if (!AskAboutWindowsVersion(NULL, verdict)) {
         LogStep("Windows version: %s", verdict == WINDOWS_REFUSED ? "not supported" : "untested, not gone on with");
         return verdict == WINDOWS_REFUSED ? RUN_WINDOWS_UNSUPPORTED : RUN_ENDED_BY_USER;
     }

@@ -27,7 +27,12 @@ int JudgeWindowsVersion()
 
 int CheckWindowsVersion(HWND owner)
 {
-    switch (JudgeWindowsVersion()) {
+    return AskAboutWindowsVersion(owner, JudgeWindowsVersion());
+}
+
+int AskAboutWindowsVersion(HWND owner, int verdict)
+{
+    switch (verdict) {
     case WINDOWS_REFUSED:
         ShowMessageText(owner, IDS_WINDOWS_UNSUPPORTED, MB_ICONERROR);
         return 0;

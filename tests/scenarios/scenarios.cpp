@@ -104,6 +104,38 @@ void WindowsInstallerStandIn()
     CopyFixture("recorder.exe", "C:\\windows\\system32\\msiexec.exe");
 }
 
+// The typical run's end: dialog 500, the toolbar installed before the
+// product, message 1058, and the report of the installed toolbar.
+Expected ToolbarInstalledForInternetExplorer()
+{
+    return Expected()
+        .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
+        .Runs({"duzorizu32.exe /tbie (before the product)"})
+        .Installs()
+        .Reports("3pa=ggle:1&bm=1");
+}
+
+// The e-mail companion's and the registry cleaner's files beside setup, and
+// the product's installer replaced by the recorder, ending with the code.
+Machine XPWithBothPartnersInstallerEndingWith(int code)
+{
+    return XPWithCleaner()
+        .Beside({CompanionInstaller})
+        .With(WindowsInstallerStandIn)
+        .Partner(("msiexec.exe:ExitCode=" + std::to_string(code)).c_str());
+}
+
+const std::string PlainInstaller = "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)";
+
+// Both offers accepted, then the product's installer and nothing after it.
+Expected BothOffersThenOnlyTheInstaller(DWORD code)
+{
+    return Expected()
+        .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
+        .Runs({PlainInstaller})
+        .EndsWith(code);
+}
+
 // The e-mail companion installed in C:\Mail, known only by its uninstall
 // entry: its command and, unless null, its InstallLocation.
 std::function<void()> CompanionInstalled(const char* uninstallString, const char* installLocation = nullptr)
@@ -146,6 +178,7 @@ Machine XPWithCleanerAndItsLibrary()
         .Beside({"with-library\\RB2compatibilityCheck.dll", "with-library\\RB2common.dll",
                  "RegistryBooster2Tvex.exe", Launcher, "planted\\version.dll", "planted\\uxtheme.dll"})
         .Partner("duzorizu32.exe:SetEvent=Tarvex32_SETUP_RB2RUNNING")
+        .Partner("RB2compatibilityCheck.dll:SecondAnswer=1")
         .With(NativeThemeLibraryAllowed);
 }
 
@@ -178,6 +211,17 @@ const char* const QuietWithLog = "/quiet /norestart /log C:\\logs\\setup.log";
 const std::string QuietInstaller =
     "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet (before the product)";
 
+// The cleaner accepted and started after the product; its DLL still lets
+// it be offered afterwards, so the report says it is not installed.
+Expected CleanerInstalledWithItsLibrary()
+{
+    return Expected()
+        .Shows({Dialog(IDD_REGISTRY_CLEANER)})
+        .Runs({"duzorizu32.exe /rb2 (after the product)"})
+        .Installs()
+        .Reports("3pa=unbl:0&bm=1");
+}
+
 // The same version of the product, installed before this run.
 void ProductAlreadyInstalled()
 {
@@ -202,11 +246,7 @@ const std::vector<Scenario>& AllScenarios()
          "the user installs the toolbar and confirms its message",
          XPWithToolbar(),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
-             .Runs({"duzorizu32.exe /tbie (before the product)"})
-             .Installs()
-             .Reports("3pa=ggle:1&bm=1")},
+         ToolbarInstalledForInternetExplorer()},
 
         {"firefox",
          "Windows XP, Firefox 3.5.7 the default browser; the user installs the toolbar for Firefox",
@@ -292,12 +332,7 @@ const std::vector<Scenario>& AllScenarios()
          "The typical run; before installing the toolbar the user double-clicks both legal links",
          XPWithToolbar(),
          {DoubleClickBothLinks(Press(IDOK)), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
-             .Runs({"duzorizu32.exe /tbie (before the product)"})
-             .Installs()
-             .Opens({"GOTBTU", "GOTBPR"})
-             .Reports("3pa=ggle:1&bm=1")},
+         ToolbarInstalledForInternetExplorer().Opens({"GOTBTU", "GOTBPR"})},
 
         {"offer-cancelled",
          "The typical machine; the user closes the toolbar offer with Esc",
@@ -327,52 +362,30 @@ const std::vector<Scenario>& AllScenarios()
         {"windows-installer-cancelled",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, then cancels the "
          "product's own installation (the installer ends with 1602): neither partner is installed",
-         XPWithCleaner()
-             .Beside({CompanionInstaller})
-             .With(WindowsInstallerStandIn)
-             .Partner("msiexec.exe:ExitCode=1602"),
+         XPWithBothPartnersInstallerEndingWith(1602),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"}).EndsWith(1602)},
+         BothOffersThenOnlyTheInstaller(1602)},
 
         {"windows-installer-failed",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
          "installation fails (the installer ends with 1603): neither partner is installed",
-         XPWithCleaner()
-             .Beside({CompanionInstaller})
-             .With(WindowsInstallerStandIn)
-             .Partner("msiexec.exe:ExitCode=1603"),
+         XPWithBothPartnersInstallerEndingWith(1603),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"}).EndsWith(1603)},
+         BothOffersThenOnlyTheInstaller(1603)},
 
         {"windows-installer-busy",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
          "installer cannot open its package (it ends with 1619)",
-         XPWithCleaner()
-             .Beside({CompanionInstaller})
-             .With(WindowsInstallerStandIn)
-             .Partner("msiexec.exe:ExitCode=1619"),
+         XPWithBothPartnersInstallerEndingWith(1619),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"}).EndsWith(1619)},
+         BothOffersThenOnlyTheInstaller(1619)},
 
         {"restart-started",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
          "installer installs it and starts a restart of Windows (it ends with 1641): nothing more starts",
-         XPWithCleaner()
-             .Beside({CompanionInstaller})
-             .With(WindowsInstallerStandIn)
-             .Partner("msiexec.exe:ExitCode=1641")
-             .Partner("msiexec.exe:InstallPackage=1"),
+         XPWithBothPartnersInstallerEndingWith(1641).Partner("msiexec.exe:InstallPackage=1"),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)"})
-             .Installs().EndsWith(1641)},
+         BothOffersThenOnlyTheInstaller(1641).Installs()},
 
         {"restart-required",
          "Windows XP, the e-mail companion's installer beside setup; the user accepts it, and the product's "
@@ -431,12 +444,7 @@ const std::vector<Scenario>& AllScenarios()
          "installs the toolbar",
          XPWithToolbar().Windows("win7").With(StandardUserMachineKeys),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
-             .Runs({"duzorizu32.exe /tbie (before the product)"})
-             .Installs()
-             .IsRefusedEveryMachineWrite()
-             .Reports("3pa=ggle:1&bm=1")},
+         ToolbarInstalledForInternetExplorer().IsRefusedEveryMachineWrite()},
 
         {"windows-7-standard-user-plain",
          "Windows 7, a standard user, only the package beside setup",
@@ -447,24 +455,17 @@ const std::vector<Scenario>& AllScenarios()
         {"cleaner-with-own-library",
          "Windows XP, no toolbar installer beside setup; the registry cleaner's compatibility DLL needs a library "
          "of its own beside it, where DLLs planted under system names lie too; the user accepts the cleaner",
-         XPWithCleanerAndItsLibrary().Partner("RB2compatibilityCheck.dll:SecondAnswer=1"),
+         XPWithCleanerAndItsLibrary(),
          {Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"duzorizu32.exe /rb2 (after the product)"})
-             .Installs()
-             .Reports("3pa=unbl:0&bm=1")},
+         CleanerInstalledWithItsLibrary()},
 
         {"older-dll-search",
          "As cleaner-with-own-library, on a Windows whose DLL search cannot be kept to the system folder: "
          "setup takes the system's libraries before anything can look for them beside it",
-         XPWithCleanerAndItsLibrary().Partner("RB2compatibilityCheck.dll:SecondAnswer=1").With(WithoutRestrictedDllSearch),
+         XPWithCleanerAndItsLibrary().With(WithoutRestrictedDllSearch),
          {Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_REGISTRY_CLEANER)})
-             .Runs({"duzorizu32.exe /rb2 (after the product)"})
-             .Installs()
-             .Reports("3pa=unbl:0&bm=1")},
+         CleanerInstalledWithItsLibrary()},
+
         {"quiet",
          "The typical machine with every partner's files beside setup; an administrator deploys setup with "
          "/quiet /norestart /log C:\\logs\\setup.log: no window, no offer, no partner, no page",
@@ -560,11 +561,7 @@ const std::vector<Scenario>& AllScenarios()
          "The typical run, started with a switch setup does not know: it is ignored",
          XPWithToolbar(),
          {Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
-             .Runs({"duzorizu32.exe /tbie (before the product)"})
-             .Installs()
-             .Reports("3pa=ggle:1&bm=1"),
+         ToolbarInstalledForInternetExplorer(),
          "/silent"},
 
         {"help",
