@@ -1,5 +1,4 @@
 #include "ffcompat/ffcompat.h"
-#include "ffcompat/own_imports.h"
 #include "platform/registry_text.h"
 #include "platform/system_facts.h"
 #include "platform/owned.h"
@@ -65,15 +64,8 @@ int GetFirefoxVersion(double* version)
     return ReadFirefoxVersionUnder(HKEY_CURRENT_USER, version);
 }
 
-extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags)
+BOOL CheckFirefoxToolbarCompatibility(DWORD* flags)
 {
-    // Where the imports cannot be bound, no system function may be called,
-    // and only Windows 95, 98 and Me leave them so: an unsupported Windows.
-    if (!BindOwnImportsWhereUnbound()) {
-        if (flags != NULL)
-            *flags = FFTB_OLD_WINDOWS;
-        return FALSE;
-    }
     BOOL result = TRUE;
     DWORD found = 0;
     if (!IsSupportedWindowsVersion()) {

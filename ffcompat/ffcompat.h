@@ -17,6 +17,9 @@
 // 1 only on a supported Windows, for an administrator, with no Firefox;
 // the flags above are stored through the pointer unless it is null.
 extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags);
+// The check itself, once the module lies where its addresses say and its
+// imports are bound.
+BOOL CheckFirefoxToolbarCompatibility(DWORD* flags);
 
 // Windows XP or later, or Windows 2000 with Service Pack 3 or later.
 int IsSupportedWindowsVersion();

@@ -11,5 +11,6 @@
 // called nothing at all: no loader records of the NT family to find
 // kernel32 by (Windows 95, 98 and Me), or a library or function missing.
 // Reaches no imported function before the table is filled, and nothing in
-// it may be reached through one.
+// it may be reached through one. The module must already lie where its
+// absolute addresses say, and one thread at a time may call this.
 int BindOwnImportsWhereUnbound();

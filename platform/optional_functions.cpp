@@ -41,21 +41,27 @@ static const OptionalFunctionEntry OptionalFunctions[OPTIONAL_FUNCTION_COUNT] = 
     {COM_LIBRARY, "CoUninitialize"},
 };
 
+// The export may be called from two threads at once: a library's handle is
+// stored before it is marked as tried, so a thread that finds the mark
+// finds the handle. Two first calls may both load it; the second load only
+// counts the same library once more.
 static HMODULE Libraries[LIBRARY_COUNT];
 static bool LibraryTried[LIBRARY_COUNT];
 
 static HMODULE LibraryOf(SystemLibrary library)
 {
-    if (!LibraryTried[library]) {
-        LibraryTried[library] = true;
+    if (!__atomic_load_n(&LibraryTried[library], __ATOMIC_ACQUIRE)) {
+        HMODULE loaded;
         if (library == KERNEL_LIBRARY)
-            Libraries[library] = KernelLibrary();
+            loaded = KernelLibrary();
         else if (library == COMMON_CONTROLS_LIBRARY)
-            Libraries[library] = LoadLibraryA(LibraryNames[library]);
+            loaded = LoadLibraryA(LibraryNames[library]);
         else
-            Libraries[library] = LoadSystemLibrary(LibraryNames[library]);
+            loaded = LoadSystemLibrary(LibraryNames[library]);
+        __atomic_store_n(&Libraries[library], loaded, __ATOMIC_RELAXED);
+        __atomic_store_n(&LibraryTried[library], true, __ATOMIC_RELEASE);
     }
-    return Libraries[library];
+    return __atomic_load_n(&Libraries[library], __ATOMIC_RELAXED);
 }
 
 FARPROC OptionalFunctionAddress(OptionalFunction function)

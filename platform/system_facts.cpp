@@ -10,26 +10,40 @@ SystemFactsReplacements ReplacedSystemFacts;
 static OSVERSIONINFOEXA KnownVersion;
 static int VersionAsked;  // 0 not yet, 1 known, -1 unreadable
 
-static BOOL AskWindowsVersionOnce(LPOSVERSIONINFOA info)
+static BOOL CopyAskedVersion(LPOSVERSIONINFOA info, const OSVERSIONINFOEXA* asked, int answer)
 {
-    if (VersionAsked == 0) {
-        KnownVersion.dwOSVersionInfoSize = sizeof KnownVersion;
-        if (!GetVersionExA((LPOSVERSIONINFOA)&KnownVersion)) {
-            ZeroMemory(&KnownVersion, sizeof KnownVersion);
-            KnownVersion.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-        }
-        VersionAsked = KnownVersion.dwOSVersionInfoSize == sizeof KnownVersion ||
-                               GetVersionExA((LPOSVERSIONINFOA)&KnownVersion)
-                           ? 1
-                           : -1;
-    }
     DWORD size = info->dwOSVersionInfoSize;
     bool known = size == sizeof(OSVERSIONINFOA) || size == sizeof(OSVERSIONINFOEXA);
-    if (VersionAsked < 0 || !known || size > KnownVersion.dwOSVersionInfoSize)
+    if (answer < 0 || !known || size > asked->dwOSVersionInfoSize)
         return FALSE;
-    CopyMemory(info, &KnownVersion, size);
+    CopyMemory(info, asked, size);
     info->dwOSVersionInfoSize = size;
     return TRUE;
+}
+
+// Two threads asking first at once (the export's callers may) each fill a
+// record of their own; the known one is written while no thread reads it.
+static BOOL AskWindowsVersionOnce(LPOSVERSIONINFOA info)
+{
+    if (__atomic_load_n(&VersionAsked, __ATOMIC_ACQUIRE) == 0) {
+        OSVERSIONINFOEXA asked;
+        ZeroMemory(&asked, sizeof asked);
+        asked.dwOSVersionInfoSize = sizeof asked;
+        if (!GetVersionExA((LPOSVERSIONINFOA)&asked)) {
+            ZeroMemory(&asked, sizeof asked);
+            asked.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+        }
+        int answer = asked.dwOSVersionInfoSize == sizeof asked || GetVersionExA((LPOSVERSIONINFOA)&asked) ? 1 : -1;
+        static volatile LONG Writing;
+        if (InterlockedCompareExchange(&Writing, 1, 0) == 0) {
+            KnownVersion = asked;
+            __atomic_store_n(&VersionAsked, answer, __ATOMIC_RELEASE);
+        } else {
+            // Another thread is storing the same answer: this one uses its own.
+            return CopyAskedVersion(info, &asked, answer);
+        }
+    }
+    return CopyAskedVersion(info, &KnownVersion, VersionAsked);
 }
 
 BOOL QueryWindowsVersion(LPOSVERSIONINFOA info)
@@ -111,11 +125,11 @@ static bool SameName(const char* word, const char* name, int length)
 
 static bool NamedAsLacking(LPCSTR name)
 {
-    if (!LackedNamesRead) {
-        LackedNamesRead = true;
+    if (!__atomic_load_n(&LackedNamesRead, __ATOMIC_ACQUIRE)) {
         DWORD length = GetEnvironmentVariableA("TARVEX_SETUP_LACKS", LackedNames, sizeof LackedNames);
         if (length >= sizeof LackedNames)
             LackedNames[0] = '\0';
+        __atomic_store_n(&LackedNamesRead, true, __ATOMIC_RELEASE);
     }
     int nameLength = lstrlenA(name);
     for (const char* word = LackedNames; *word != '\0';) {
