@@ -72,9 +72,10 @@ static const Character* NextArgument(const Character* position, Character* argum
 int ReadWideArgument(int number, WCHAR* argument, size_t size)
 {
     GetCommandLineWFunction commandLine = OptionalFunctionOf<GetCommandLineWFunction>(GET_COMMAND_LINE_W);
-    if (commandLine == NULL || commandLine() == NULL)
+    const WCHAR* position = commandLine != NULL ? commandLine() : NULL;
+    if (position == NULL)
         return 0;
-    const WCHAR* position = SkipName((const WCHAR*)commandLine());
+    position = SkipName(position);
     for (int counted = 0; (position = NextArgument(position, argument, size)) != NULL; ++counted)
         if (counted == number) {
             // A full buffer may hold a cut argument.
