@@ -39,6 +39,12 @@ static const OptionalFunctionEntry OptionalFunctions[OPTIONAL_FUNCTION_COUNT] = 
     {SECURITY_LIBRARY, "CheckTokenMembership"},
     {COM_LIBRARY, "CoInitializeEx"},
     {COM_LIBRARY, "CoUninitialize"},
+    {KERNEL_LIBRARY, "GetModuleFileNameW"},
+    {KERNEL_LIBRARY, "GetShortPathNameW"},
+    {KERNEL_LIBRARY, "GetCommandLineW"},
+    {KERNEL_LIBRARY, "CreateFileW"},
+    {KERNEL_LIBRARY, "DeleteFileW"},
+    {SHELL_LIBRARY, "SHGetFolderPathW"},
 };
 
 // The export may be called from two threads at once: a library's handle is

@@ -26,6 +26,12 @@ enum OptionalFunction {
     CHECK_TOKEN_MEMBERSHIP,       // advapi32: 2000
     CO_INITIALIZE_EX,             // ole32: NT 4.0, 98
     CO_UNINITIALIZE,              // ole32
+    GET_MODULE_FILE_NAME_W,       // kernel32: the wide functions below only work on the NT family
+    GET_SHORT_PATH_NAME_W,        // kernel32
+    GET_COMMAND_LINE_W,           // kernel32
+    CREATE_FILE_W,                // kernel32
+    DELETE_FILE_W,                // kernel32
+    SH_GET_FOLDER_PATH_W,         // shell32 5.0
     OPTIONAL_FUNCTION_COUNT
 };
 
@@ -53,3 +59,9 @@ typedef BOOL(WINAPI* VerQueryValueFunction)(LPCVOID block, LPCSTR subBlock, LPVO
 typedef BOOL(WINAPI* CheckTokenMembershipFunction)(HANDLE token, PSID group, PBOOL member);
 typedef HRESULT(WINAPI* CoInitializeExFunction)(LPVOID reserved, DWORD model);
 typedef void(WINAPI* CoUninitializeFunction)(void);
+typedef DWORD(WINAPI* GetModuleFileNameWFunction)(HMODULE module, LPWSTR path, DWORD size);
+typedef DWORD(WINAPI* GetShortPathNameWFunction)(LPCWSTR path, LPWSTR shortPath, DWORD size);
+typedef LPWSTR(WINAPI* GetCommandLineWFunction)(void);
+typedef HANDLE(WINAPI* CreateFileWFunction)(LPCWSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE);
+typedef BOOL(WINAPI* DeleteFileWFunction)(LPCWSTR path);
+typedef HRESULT(WINAPI* GetFolderPathWFunction)(HWND owner, int folder, HANDLE token, DWORD flags, LPWSTR path);

@@ -1,5 +1,6 @@
 #include "platform/shell_functions.h"
 #include "platform/optional_functions.h"
+#include "platform/ansi_path.h"
 #include <shlobj.h>
 
 HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file)
@@ -50,6 +51,14 @@ int ShellUserIsAdmin()
 
 HRESULT ShellGetAppDataFolder(char* path)
 {
+    GetFolderPathWFunction getWide = OptionalFunctionOf<GetFolderPathWFunction>(SH_GET_FOLDER_PATH_W);
+    if (ReadsWidePaths() && getWide != NULL) {
+        WCHAR folder[MAX_PATH];
+        HRESULT result = getWide(NULL, CSIDL_APPDATA, NULL, SHGFP_TYPE_CURRENT, folder);
+        if (FAILED(result))
+            return result;
+        return AnsiFormOfPath(folder, path, MAX_PATH) != PATH_NOT_FITTING ? S_OK : E_FAIL;
+    }
     GetFolderPathFunction getFolderPath = OptionalFunctionOf<GetFolderPathFunction>(SH_GET_FOLDER_PATH);
     if (getFolderPath == NULL)
         return E_NOTIMPL;

@@ -21,6 +21,7 @@ BOOL ShellStart(SHELLEXECUTEINFOA* launch);
 // 1 for an administrator, 0 for another user, -1 where the shell lacks
 // IsUserAnAdmin (before version 5.0, and Windows 2000's by name).
 int ShellUserIsAdmin();
-// The user's application-data folder into a buffer of MAX_PATH characters;
-// a failure code, as from a failing call, where the function is missing.
+// The user's application-data folder into a buffer of MAX_PATH characters,
+// read in wide characters on the NT family (see platform/ansi_path.h); a
+// failure code, as from a failing call, where the function is missing.
 HRESULT ShellGetAppDataFolder(char* path);

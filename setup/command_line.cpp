@@ -1,32 +1,52 @@
 #include "setup/command_line.h"
 #include "text/bounded.h"
+#include "platform/optional_functions.h"
 
-static bool IsBlank(char c)
+// The ANSI command line and the wide one are split alike: one scan for both.
+static const char* NextCharacter(const char* position)
+{
+    return CharNextA(position);
+}
+
+static const WCHAR* NextCharacter(const WCHAR* position)
+{
+    return position + 1;
+}
+
+template <typename Character>
+static bool IsBlank(Character c)
 {
     return c == ' ' || c == '\t';
 }
 
-const char* SkipProgramName(const char* commandLine)
+template <typename Character>
+static const Character* SkipName(const Character* commandLine)
 {
-    const char* position = commandLine;
+    const Character* position = commandLine;
     if (*position == '"') {
         ++position;
         while (*position != '\0' && *position != '"')
-            position = CharNextA(position);
+            position = NextCharacter(position);
         if (*position == '"')
             ++position;
     } else {
         while (*position != '\0' && !IsBlank(*position))
-            position = CharNextA(position);
+            position = NextCharacter(position);
     }
     while (IsBlank(*position))
         ++position;
     return position;
 }
 
+const char* SkipProgramName(const char* commandLine)
+{
+    return SkipName(commandLine);
+}
+
 // The next argument into `argument` (cut to its size), its quotes taken off;
 // returns where the one after it starts, or NULL when there is none.
-static const char* NextArgument(const char* position, char* argument, size_t size)
+template <typename Character>
+static const Character* NextArgument(const Character* position, Character* argument, size_t size)
 {
     while (IsBlank(*position))
         ++position;
@@ -35,18 +55,36 @@ static const char* NextArgument(const char* position, char* argument, size_t siz
     size_t length = 0;
     bool quoted = false;
     while (*position != '\0' && (quoted || !IsBlank(*position))) {
-        const char* next = CharNextA(position);
+        const Character* next = NextCharacter(position);
         if (*position == '"') {
             quoted = !quoted;
         } else {
-            for (const char* byte = position; byte < next; ++byte)
+            for (const Character* unit = position; unit < next; ++unit)
                 if (length + 1 < size)
-                    argument[length++] = *byte;
+                    argument[length++] = *unit;
         }
         position = next;
     }
     argument[length] = '\0';
     return position;
+}
+
+int ReadWideArgument(int number, WCHAR* argument, size_t size)
+{
+    GetCommandLineWFunction commandLine = OptionalFunctionOf<GetCommandLineWFunction>(GET_COMMAND_LINE_W);
+    const WCHAR* position = commandLine != NULL ? commandLine() : NULL;
+    if (position == NULL)
+        return 0;
+    position = SkipName(position);
+    for (int counted = 0; (position = NextArgument(position, argument, size)) != NULL; ++counted)
+        if (counted == number) {
+            // A full buffer may hold a cut argument.
+            size_t length = 0;
+            while (argument[length] != '\0')
+                ++length;
+            return length + 1 < size;
+        }
+    return 0;
 }
 
 static bool IsSwitch(const char* argument, const char* name)
@@ -77,11 +115,12 @@ void ReadSetupOptions(const char* arguments, SetupOptions* options)
     ZeroMemory(options, sizeof *options);
     char argument[LOG_PATH_CHARS + 1];
     const char* position = arguments;
-    while ((position = NextArgument(position, argument, sizeof argument)) != NULL) {
+    for (int number = 0; (position = NextArgument(position, argument, sizeof argument)) != NULL; ++number) {
         if (ReadSwitch(argument, options))
             continue;
         if (IsSwitch(argument, "log")) {
             position = NextArgument(position, argument, sizeof argument);
+            options->logArgument = ++number;
             // "/log /quiet" lacks the name, and must still be quiet rather
             // than log to a file called "/quiet". A name that filled the
             // buffer may have been cut: no file of another name is written.

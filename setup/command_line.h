@@ -12,6 +12,7 @@ struct SetupOptions {
     int noRestart;  // /norestart: the installer does not restart Windows
     int help;       // /? or /help
     char logPath[LOG_PATH_CHARS];            // /log <file>; empty for no log
+    int logArgument;                         // which argument named it, counted from 0
     char unknownSwitch[SWITCH_TEXT_CHARS];   // the first argument not understood
     int logPathMissing;                      // /log was the last argument
 };
@@ -25,3 +26,9 @@ void ReadSetupOptions(const char* arguments, SetupOptions* options);
 // The arguments of the process's command line: what follows the program's
 // name, quoted or not.
 const char* SkipProgramName(const char* commandLine);
+
+// The argument with this number (counted from 0) of the process's command
+// line as the system keeps it, in wide characters, split as
+// ReadSetupOptions splits the ANSI one; 0 where there is none, it does not
+// fit, or the system lacks the wide command line.
+int ReadWideArgument(int number, WCHAR* argument, size_t size);

@@ -14,6 +14,7 @@
 #include "text/run_log.h"
 #include "text/messages.h"
 #include "setup/source_folder.h"
+#include "setup/log_name.h"
 #include "setup/installed_version.h"
 #include "resources/resource.h"
 
@@ -227,8 +228,9 @@ static void ShowHelp()
 // Before anything is changed: the help, the log and the switches.
 static int ReadyToRun(RunRecord* run, const char* arguments)
 {
-    const SetupOptions* options = &run->options;
+    SetupOptions* options = &run->options;
     if (options->logPath[0] != '\0') {
+        UseShortLogNameWhereLossy(options);
         // The installer's log is named after setup's; a name with no room for
         // that would keep the installer from starting after the offers.
         char installerLog[MAX_PATH];

@@ -1,11 +1,11 @@
 #include "setup/source_folder.h"
+#include "platform/ansi_path.h"
 #include "platform/globals.h"
 #include "text/paths.h"
 
 int FindSourceFolder()
 {
-    DWORD length = GetModuleFileNameA(NULL, SourceFolder, sizeof SourceFolder);
-    if (length == 0 || length >= sizeof SourceFolder) {
+    if (!ReadOwnPath(SourceFolder, sizeof SourceFolder)) {
         SourceFolder[0] = '\0';
         return 0;
     }

@@ -49,6 +49,7 @@ struct Expected {
     std::string report;               // "3pa=...&bm=..." of the completion report, or "" for none
     DWORD exitCode = 0;
     std::vector<std::string> logged;  // texts each found in a line of the log, in order
+    std::string logFile = "C:\\logs\\setup.log";
 
     Expected& Shows(std::vector<ExpectedWindow> shown) { windows = shown; return *this; }
     Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
@@ -59,8 +60,13 @@ struct Expected {
     Expected& Reports(const char* query) { report = query; return *this; }
     Expected& EndsWith(DWORD code) { exitCode = code; return *this; }
     Expected& Logs(std::vector<std::string> lines) { logged = lines; return *this; }
+    Expected& LogsTo(const std::string& file, std::vector<std::string> lines) { logFile = file; return Logs(lines); }
 };
 
+// Folders are named in UTF-8, with any characters. Where one holds a
+// character the ANSI code page lacks, setup can only name it by its short
+// form: an expected program's command line or a line of the log that names
+// the source folder or the log's folder means that short form.
 struct Scenario {
     std::string name;
     std::string story;

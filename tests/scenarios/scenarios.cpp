@@ -211,6 +211,40 @@ const char* const QuietWithLog = "/quiet /norestart /log C:\\logs\\setup.log";
 const std::string QuietInstaller =
     "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet (before the product)";
 
+// A user whose name code page 1252 lacks a letter of ("Ł"), and one
+// written in Chinese letters: the folders Windows makes for them.
+const std::string PolishUser = "C:\\users\\Łukasz";
+const std::string ChineseUser = "C:\\users\\王小明";
+
+// Setup started from the user's downloads, and the package installed by the
+// recorder in place of the Windows Installer, which logs its command line.
+Machine XPFromDownloadsOf(const std::string& user)
+{
+    return XP().From(user + "\\Downloads").With(WindowsInstallerStandIn).Partner("msiexec.exe:InstallPackage=1");
+}
+
+Expected InstalledFromDownloadsOf(const std::string& user)
+{
+    return Expected()
+        .Runs({"msiexec.exe /i \"" + user + "\\Downloads\\TARVEX140.MSI\" (before the product)"})
+        .Installs()
+        .Reports("3pa=&bm=1");
+}
+
+// The Polish user's application data, where Windows keeps it, with the
+// default Firefox profile there holding the toolbar.
+void FirefoxProfileOfThePolishUserWithToolbar()
+{
+    UseAppDataFolder(PolishUser + "\\AppData\\Roaming");
+    WriteProfilesIni("[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/a.default\r\nDefault=1\r\n");
+    WriteExtensionsCache("Profiles\\a.default", TOOLBAR_EXTENSION_ID);
+}
+
+void PolishUserFolder()
+{
+    MakeFolders(PolishUser);
+}
+
 // The cleaner accepted and started after the product; its DLL still lets
 // it be offered afterwards, so the report says it is not installed.
 Expected CleanerInstalledWithItsLibrary()
@@ -563,6 +597,39 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          ToolbarInstalledForInternetExplorer(),
          "/silent"},
+
+        {"source-folder-the-code-page-lacks",
+         "Windows XP in code page 1252; Explorer starts setup from the downloads of a user whose name has a letter "
+         "the code page lacks (Łukasz): setup names its folder by the short form",
+         XPFromDownloadsOf(PolishUser),
+         {},
+         InstalledFromDownloadsOf(PolishUser)},
+
+        {"source-folder-in-chinese-letters",
+         "As source-folder-the-code-page-lacks, for a user whose name is written in Chinese letters",
+         XPFromDownloadsOf(ChineseUser),
+         {},
+         InstalledFromDownloadsOf(ChineseUser)},
+
+        {"firefox-profile-the-code-page-lacks",
+         "Windows XP in code page 1252, Firefox 3.5.7 the default browser, its default profile with the toolbar in "
+         "the application data of a user whose name has a letter the code page lacks: the toolbar is found there",
+         XPWithToolbar().Browser("firefox").With(FirefoxInstalled).With(FirefoxProfileOfThePolishUserWithToolbar),
+         {},
+         Expected().Installs().Reports("3pa=&bm=1")},
+
+        {"quiet-log-the-code-page-lacks",
+         "/quiet with a log in the folder of a user whose name has a letter code page 1252 lacks: the log is "
+         "written there, and the installer's beside it",
+         XPWithEveryPartner().With(PolishUserFolder),
+         {},
+         Expected()
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /l*v \"" + PolishUser +
+                    "\\setup-installer.log\" (before the product)"})
+             .Installs()
+             .LogsTo(PolishUser + "\\setup.log",
+                     {"source folder: C:\\Downloads\\", "Windows Installer ended with 0", "exit code 0"}),
+         "/quiet /log " + PolishUser + "\\setup.log"},
 
         {"help",
          "The typical machine; setup is started with /? to list its switches and exit codes",

@@ -3,9 +3,24 @@
 
 std::string FirefoxFolder()
 {
-    char appData[MAX_PATH] = "";
-    SHGetFolderPathA(NULL, CSIDL_APPDATA, NULL, SHGFP_TYPE_CURRENT, appData);
-    return std::string(appData) + "\\Mozilla\\Firefox";
+    WCHAR appData[MAX_PATH] = L"";
+    char utf8[MAX_PATH * 3] = "";
+    SHGetFolderPathW(NULL, CSIDL_APPDATA, NULL, SHGFP_TYPE_CURRENT, appData);
+    WideCharToMultiByte(CP_UTF8, 0, appData, -1, utf8, sizeof utf8, NULL, NULL);
+    return std::string(utf8) + "\\Mozilla\\Firefox";
+}
+
+void UseAppDataFolder(const std::string& folder)
+{
+    MakeFolders(folder);
+    std::wstring value = WidePath(folder);
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", 0,
+                        NULL, 0, KEY_SET_VALUE, NULL, &key, NULL) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, L"AppData", 0, REG_EXPAND_SZ, (const BYTE*)value.c_str(),
+                   (DWORD)((value.size() + 1) * sizeof(WCHAR)));
+    RegCloseKey(key);
 }
 
 

@@ -8,6 +8,9 @@
 #define TOOLBAR_EXTENSION_ID "{3112ca9c-de6d-4884-a869-9855de68056c}"
 
 std::string FirefoxFolder();
+// Makes the folder the user's application-data folder, where Windows keeps
+// it (the user's shell folders); UTF-8, any characters.
+void UseAppDataFolder(const std::string& folder);
 void WriteProfilesIni(const std::string& contents);
 // A profile folder relative to the Firefox folder, and its cache.
 void WriteExtensionsCache(const std::string& profile, const std::string& bytes);

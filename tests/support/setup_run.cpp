@@ -24,14 +24,14 @@ const char* SetupProgramPath()
 
 bool CopyFixture(const std::string& relative, const std::string& target)
 {
-    return CopyFileA(FixturePath(relative).c_str(), target.c_str(), FALSE) != 0;
+    return CopyFileW(WidePath(FixturePath(relative)).c_str(), WidePath(target).c_str(), FALSE) != 0;
 }
 
 std::string PrepareSourceFolder(const std::string& folder, const std::vector<std::string>& files)
 {
     MakeFolders(folder);
     std::string setup = folder + "\\SETUP.EXE";
-    CopyFileA(SetupProgramPath(), setup.c_str(), FALSE);
+    CopyFileW(WidePath(SetupProgramPath()).c_str(), WidePath(setup).c_str(), FALSE);
     for (const std::string& file : files) {
         size_t equals = file.find('=');
         std::string source = file.substr(0, equals);
@@ -59,17 +59,21 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
                             bool userAnswers, const std::string& arguments)
 {
     SetupResult result;
-    STARTUPINFOA startup;
+    STARTUPINFOW startup;
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+    // In wide characters, as Explorer starts a program: the system keeps
+    // the command line and the program's path as given, and the ANSI forms
+    // are made from them.
+    std::wstring commandLine = WidePath("\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments));
+    std::wstring folder = WidePath(currentFolder);
     // Wine's 32-bit mode on a busy machine has been seen to refuse a start
     // once; a second try tells such a refusal from a program that cannot run.
     bool started = false;
     for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-        started = CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
-                                 currentFolder.empty() ? NULL : currentFolder.c_str(), &startup, &process) != 0;
+        started = CreateProcessW(WidePath(program).c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
+                                 folder.empty() ? NULL : folder.c_str(), &startup, &process) != 0;
         if (!started) {
             fprintf(stderr, "setup_run: %s did not start (error %lu)\n", program.c_str(), GetLastError());
             Sleep(500);

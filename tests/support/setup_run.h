@@ -1,6 +1,6 @@
 // Runs SETUP.EXE the way a user does: from a source folder that holds it
 // and whatever partner files the test puts beside it, answering its windows
-// with an Autopilot. Each test program runs in a Wine prefix of its own, so
+// with an Autopilot. Paths and arguments are UTF-8 (see test_files.h). Each test program runs in a Wine prefix of its own, so
 // the registry and drive C: are the test's to set up.
 #pragma once
 #include "ui_driver.h"

@@ -112,7 +112,8 @@ TEST_F(FirefoxCheck, WithoutIsUserAnAdminTheTokenDecidesAndWithoutEitherNobodyIs
     facts_.WithoutFunction("none");
     EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
     EXPECT_EQ(0x03u, flags);  // Wine's user is an administrator
-    facts_.WithoutFunction("SHGetFolderPathA");
+    facts_.WithoutFunction("SHGetFolderPathA");  // a shell before 5.0 has neither form
+    facts_.AlsoWithoutFunction("SHGetFolderPathW");
     EXPECT_EQ(FALSE, FFTBCompatibilityCheck(&flags));
     EXPECT_EQ(0x01u, flags);  // no profile folder: the toolbar is not installed
 }
@@ -212,6 +213,23 @@ TEST_F(FirefoxCheck, AProfileMarkedNotRelativeIsReadWhereItsPathSays)
     WriteProfilesIni("[Profile0]\r\nIsRelative=0\r\nPath=work\r\nDefault=1\r\n");
     EXPECT_FALSE(IsFirefoxToolbarInstalled());
     DeleteFileA("C:\\Profiles\\work\\extensions.cache");
+}
+
+// A user whose name code page 1252 lacks a letter of: the ANSI form of the
+// folder names no folder, its short form does. On Windows 98 the wide
+// function is a stub and the code page's form is all there is.
+TEST_F(FirefoxCheck, AProfileInAnAppDataFolderTheCodePageLacksIsScanned)
+{
+    UseAppDataFolder("C:\\users\\Łukasz\\AppData\\Roaming");
+    ASSERT_NE(std::string::npos, FirefoxFolder().find("Łukasz"));
+    SetFirefoxVersion("3.5.7 (en-US)");
+    UseProfile("Profiles/a.default");
+    WriteExtensionsCache("Profiles\\a.default", TOOLBAR_EXTENSION_ID);
+    DWORD flags = 0;
+    EXPECT_FALSE(FFTBCompatibilityCheck(&flags));
+    EXPECT_EQ((DWORD)(FFTB_FIREFOX_FOUND | FFTB_TOOLBAR_INSTALLED), flags);
+    facts_.SetWindows(4, 10, 0, VER_PLATFORM_WIN32_WINDOWS);
+    EXPECT_FALSE(IsFirefoxToolbarInstalled());
 }
 
 TEST_F(FirefoxCheck, ACacheThatIsAFolderOrLockedIsNotRead)
