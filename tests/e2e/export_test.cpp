@@ -398,6 +398,19 @@ TEST_F(LoadedCheck, ForwardSlashesInThePathStayAndStillReachTheProfile)
     EXPECT_EQ(0x03u, Ask().flags);
 }
 
+// An application-data folder whose name the ANSI code page cannot hold.
+TEST_F(LoadedCheck, AProfileBelowAFolderTheCodePageLacksIsScanned)
+{
+    std::string kept = FirefoxFolder();
+    kept.resize(kept.size() - strlen("\\Mozilla\\Firefox"));
+    UseAppDataFolder("C:\\users\\Łukasz\\AppData\\Roaming");
+    SetFirefoxVersion("3.5.7 (en-US)");
+    InstallToolbarInDefaultProfile(TOOLBAR_EXTENSION_ID);
+    EXPECT_EQ(0x03u, Ask().flags);
+    RemoveFirefoxFolder();
+    UseAppDataFolder(kept);
+}
+
 // Run only as a child of the test below, under an older Windows version.
 TEST_F(LoadedCheck, DISABLED_ReportsAnOldWindowsWithoutAskingMore)
 {
