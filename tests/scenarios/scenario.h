@@ -49,6 +49,7 @@ struct Expected {
     std::string report;               // "3pa=...&bm=..." of the completion report, or "" for none
     DWORD exitCode = 0;
     std::vector<std::string> logged;  // texts each found in a line of the log, in order
+    std::string fileManagerExtension; // the Tarvex= entry of winfile.ini's [AddOns] after the run, if checked
 
     Expected& Shows(std::vector<ExpectedWindow> shown) { windows = shown; return *this; }
     Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
@@ -59,6 +60,7 @@ struct Expected {
     Expected& Reports(const char* query) { report = query; return *this; }
     Expected& EndsWith(DWORD code) { exitCode = code; return *this; }
     Expected& Logs(std::vector<std::string> lines) { logged = lines; return *this; }
+    Expected& LeavesFileManagerExtension(const char* path) { fileManagerExtension = path; return *this; }
 };
 
 struct Scenario {
