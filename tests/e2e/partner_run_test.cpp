@@ -59,21 +59,6 @@ TEST(PartnerRun, AcceptedPartnersInstallAfterTheProductFromTheSourceFolder)
               WithoutOrigin(events[2]));
 }
 
-TEST(PartnerRun, WithoutTheWindowsInstallerNoPartnerRuns)
-{
-    ASSERT_TRUE(DeleteFileA("C:\\windows\\system32\\msiexec.exe"));
-    SetFixtureSetting("duzorizu32.exe", "SetEvent", "Tarvex32_SETUP_RB2RUNNING");
-    std::string setup = PrepareSourceFolder(SourceDir, AllPartnerFiles());
-    SetupResult run = RunSetupProgram(setup, {Key(VK_RETURN), Key(VK_RETURN), Press(IDOK)});
-    ASSERT_TRUE(run.ended);
-    EXPECT_EQ(1601u, run.exitCode);
-    ASSERT_EQ(3u, run.windows.size());
-    EXPECT_EQ("Setup was unable to start the following installation file "
-              "C:\\Downloads\\Tarvex Setup\\TARVEX140.MSI",
-              run.windows[2].text);
-    EXPECT_TRUE(EventsOnce(1, 2000).empty());
-}
-
 // The cleaner declined, the product installed, but its program lacks an
 // identification string, so no report follows: the partner's DLL is asked
 // once, before its offer, and never again.
