@@ -1,4 +1,5 @@
 #include "offers/eligibility.h"
+#include "offers/toolbar_install.h"
 #include "ffcompat/ffcompat.h"
 #include "platform/globals.h"
 #include "platform/system_facts.h"
@@ -17,7 +18,10 @@ static const char* ToolbarKey = "SOFTWARE\\Google\\Google Toolbar";
 
 int DecideToolbarOffer()
 {
-    if (!FoundInSourceFolder("gtb6ie.exe"))
+    // The launcher started after the offer has the longer name: a path that
+    // cannot name it makes the offer as useless as a missing installer.
+    char launcher[SOURCE_FILE_PATH_CHARS];
+    if (!FoundInSourceFolder("gtb6ie.exe") || !SourceFilePath(SourceFolder, PARTNER_LAUNCHER, launcher, sizeof launcher))
         return NO_TOOLBAR_OFFER;
 
     OSVERSIONINFOA version;
@@ -124,10 +128,40 @@ int IsWindows6OrLater()
     return QueryMajorVersionAtLeast(6);
 }
 
-// Writes the test value, reads it back and removes it again.
+// A value of the probe's name that was there before the probe: kept whole,
+// whatever its type and size, and put back after it.
+struct KeptValue {
+    OwnedBlock<BYTE*> data;
+    DWORD type;
+    DWORD size;
+};
+
+enum { NO_VALUE, VALUE_KEPT, VALUE_NOT_KEPT };
+
+static int KeepValue(HKEY key, const char* name, KeptValue* kept)
+{
+    kept->size = 0;
+    LONG status = RegQueryValueExA(key, name, NULL, &kept->type, NULL, &kept->size);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return NO_VALUE;
+    if (status != ERROR_SUCCESS)
+        return VALUE_NOT_KEPT;
+    // One byte more, so that an empty value has a block too.
+    *kept->data.Receive() = (BYTE*)HeapAlloc(GetProcessHeap(), 0, kept->size + 1);
+    if (!kept->data.Holds() || RegQueryValueExA(key, name, NULL, &kept->type, kept->data, &kept->size) != ERROR_SUCCESS)
+        return VALUE_NOT_KEPT;
+    return VALUE_KEPT;
+}
+
+// Writes the test value, reads it back and removes it again, or puts back
+// the value of that name that was there.
 static int WriteAndReadBack(HKEY key)
 {
     static const char Probe[] = "test";
+    KeptValue kept;
+    int before = KeepValue(key, "test", &kept);
+    if (before == VALUE_NOT_KEPT)
+        return 0;  // what cannot be put back is not overwritten
     if (RegSetValueExA(key, "test", 0, REG_SZ, (const BYTE*)Probe, sizeof Probe) != ERROR_SUCCESS)
         return 0;
     char readBack[1024];
@@ -136,7 +170,11 @@ static int WriteAndReadBack(HKEY key)
     ZeroMemory(readBack, sizeof readBack);
     int answer = RegQueryValueExA(key, "test", NULL, &type, (BYTE*)readBack, &size) == ERROR_SUCCESS &&
                  lstrcmpA(readBack, Probe) == 0;
-    (void)RegDeleteValueA(key, "test");  // nothing more can be done if it stays
+    // Nothing more can be done if either fails.
+    if (before == VALUE_KEPT)
+        (void)RegSetValueExA(key, "test", 0, kept.type, kept.data, kept.size);
+    else
+        (void)RegDeleteValueA(key, "test");
     return answer;
 }
 

@@ -19,5 +19,6 @@ OfferOutcome OfferRegistryCleaner();
 int RunRegistryCleanerInstall();
 int RegistryCleanerCompatible();
 // Whether the registry cleaner is on the machine now: its partner's
-// compatibility DLL, asked again, no longer lets it be offered.
+// compatibility function, asked again, was called and no longer lets it be
+// offered; 0 when it could not be called.
 int RegistryCleanerInstalledNow();

@@ -36,27 +36,37 @@ static HMODULE LoadPartnerDll(const char* path)
     return LoadLibraryA(path);
 }
 
-int RegistryCleanerCompatible()
+// The partner's own answer: CHECK_NOT_CALLED when its DLL could not be
+// loaded or lacks the entry, else whether its product may be offered.
+enum PartnerCheck { CHECK_NOT_CALLED, CHECK_REFUSES, CHECK_ALLOWS };
+
+static int AskPartnerDll()
 {
     char path[SOURCE_FILE_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))
-        return 0;
+        return CHECK_NOT_CALLED;
     OwnedModule dll(LoadPartnerDll(path));
     if (!dll.Holds())
-        return 0;
+        return CHECK_NOT_CALLED;
     ProductCompatibilityCheckFunction check =
         (ProductCompatibilityCheckFunction)(void*)GetProcAddress(dll, "ProductCompatibilityCheck");
     if (check == NULL)
-        return 0;
+        return CHECK_NOT_CALLED;
     DWORD reason = 0;  // a DLL that leaves it alone gives no reason
     if (check(&reason))
-        return 1;
-    return reason == REASON_VISTA_OR_LATER && IsVistaOrLater ? 1 : 0;
+        return CHECK_ALLOWS;
+    return reason == REASON_VISTA_OR_LATER && IsVistaOrLater ? CHECK_ALLOWS : CHECK_REFUSES;
 }
 
+int RegistryCleanerCompatible()
+{
+    return AskPartnerDll() == CHECK_ALLOWS;
+}
+
+// A DLL that could not be asked says nothing about the machine.
 int RegistryCleanerInstalledNow()
 {
-    return RegistryCleanerCompatible() ? 0 : 1;
+    return AskPartnerDll() == CHECK_REFUSES;
 }
 
 OfferOutcome OfferRegistryCleaner()

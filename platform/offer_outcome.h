@@ -15,7 +15,6 @@ struct OfferOutcome {
     int shown;      // its dialog was shown to the user
     int accepted;   // the user chose to install the partner's product
     int isFirefox;  // toolbar: the variant for Firefox was shown
-    int installed;  // toolbar: the launcher reported it installed; registry
-                    // cleaner: its DLL no longer lets it be offered
+    int installed;  // toolbar: the launcher reported it installed
     const char* notMadeBecause;  // why no dialog was shown; NULL when one was
 };

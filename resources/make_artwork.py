@@ -2,10 +2,9 @@
 """Draws the toolbar-offer pictures and the program icon.
 
 Usage: make_artwork.py OUTPUT_FOLDER
-Writes toolbar_ie.bmp, toolbar_firefox.bmp (405 x 60, 4 bits per pixel,
-a palette of the 16 or fewer colours each uses, bottom-up, black around the
-framed picture) and
-setup.ico (48, 32 and 16 pixels at 4, 8 and 32 bits per pixel).
+Writes toolbar_ie.bmp, toolbar_firefox.bmp (405 x 60, 8 bits per pixel,
+uncompressed, 256-colour palette, bottom-up, black around the framed
+picture) and setup.ico (48, 32 and 16 pixels at 4, 8 and 32 bits per pixel).
 Everything is drawn here from rectangles, so the output is the same on
 every run.
 """
@@ -95,22 +94,15 @@ def toolbar_picture(browser):
 
 
 def bitmap_file(canvas):
-    """A 4-bit bitmap: the pictures use fewer than 16 colours, and a palette
-    of just those, in the order of the drawing palette, keeps every pixel."""
-    colours = sorted({p for row in canvas.pixels for p in row}, key=palette_index)
-    assert len(colours) <= 16, "a picture of more than 16 colours needs 8 bits per pixel"
-    colours += [BLACK] * (16 - len(colours))
-    index = {colour: i for i, colour in reversed(list(enumerate(colours)))}
-    row_bytes = ((canvas.width * 4 + 31) // 32) * 4
+    """An uncompressed 8-bit bitmap over the whole 256-colour palette."""
+    row_bytes = (canvas.width + 3) & ~3
     image = bytearray()
     for row in reversed(canvas.pixels):  # bottom-up
-        line = bytearray(row_bytes)
-        for x, p in enumerate(row):
-            line[x // 2] |= index[p] << (4 if x % 2 == 0 else 0)
-        image += line
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
-    header = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 4,
-                         0, len(image), 2835, 2835, 16, 0)
+        line = bytes(palette_index(p) for p in row)
+        image += line + b"\0" * (row_bytes - len(line))
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
+    header = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 8,
+                         0, len(image), 2835, 2835, 256, 0)
     offset = 14 + len(header) + len(palette)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
     return file_header + header + palette + bytes(image)

@@ -12,20 +12,29 @@ static const char* const FileManagerSettings = "winfile.ini";
 
 int UnloadFileManagerExtension()
 {
-    char extension[MAX_PATH];
-    (void)GetPrivateProfileStringA("AddOns", "Tarvex", "", extension, sizeof extension, FileManagerSettings);
+    // One character more than a path: a longer setting shows as MAX_PATH
+    // characters, cut.
+    char extension[MAX_PATH + 1];
+    DWORD length = GetPrivateProfileStringA("AddOns", "Tarvex", "", extension, sizeof extension, FileManagerSettings);
     if (extension[0] == '\0')
         return 1;
     HWND fileManager = FindWindowA("WFS_Frame", NULL);
     if (fileManager == NULL)
         return 1;
 
-    // The old extension must not come back when the File Manager restarts,
-    // whether or not it lets go of the library now.
-    (void)WritePrivateProfileStringA("AddOns", "Tarvex", NULL, FileManagerSettings);
+    // The File Manager must not load the old extension again while it lets
+    // go of it; once setup goes on, the new installation replaces it. A
+    // setting read cut could not be written back, and names no file the
+    // File Manager could have loaded: it stays as it is.
+    bool whole = length < MAX_PATH;
+    if (whole)
+        (void)WritePrivateProfileStringA("AddOns", "Tarvex", NULL, FileManagerSettings);
     (void)PostMessageA(fileManager, FILE_MANAGER_UNLOAD_REQUEST, 0, 0);  // the wait below tells
     if (WaitUntilFileFree(extension, EXTENSION_RELEASE_LIMIT_MS))
         return 1;
+    // Nothing is installed: the user keeps the extension as it was.
+    if (whole)
+        (void)WritePrivateProfileStringA("AddOns", "Tarvex", extension, FileManagerSettings);
     ShowMessageText(NULL, IDS_FILE_MANAGER_EXTENSION, MB_ICONERROR);
     return 0;
 }

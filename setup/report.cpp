@@ -123,7 +123,8 @@ static const char* CompressionMark()
     return "1";
 }
 
-int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, char* addressText)
+int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, CleanerQuestion cleanerInstalledNow,
+                            char* addressText)
 {
     addressText[0] = '\0';
     char program[MAX_PATH] = "";
@@ -139,7 +140,7 @@ int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, cha
     if (run->toolbar.shown)
         AppendPartnerItem(partners, sizeof partners, run->toolbar.isFirefox ? "gglf" : "ggle", run->toolbar.installed);
     if (run->cleaner.shown)
-        AppendPartnerItem(partners, sizeof partners, "unbl", run->cleaner.installed);
+        AppendPartnerItem(partners, sizeof partners, "unbl", cleanerInstalledNow());
 
     ReportAddress address;
     address.text[0] = '\0';
@@ -158,10 +159,10 @@ int PrepareCompletionReport(const FileVersion* before, const RunRecord* run, cha
     return 1;
 }
 
-void SendCompletionReport(const FileVersion* before, const RunRecord* run)
+void SendCompletionReport(const FileVersion* before, const RunRecord* run, CleanerQuestion cleanerInstalledNow)
 {
     char address[REPORT_ADDRESS_CHARS];
-    if (!PrepareCompletionReport(before, run, address))
+    if (!PrepareCompletionReport(before, run, cleanerInstalledNow, address))
         return;
     // Nothing comes back from the page: the result is of no use.
     ShellOpenBeforeExit("open", address);

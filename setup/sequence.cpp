@@ -101,14 +101,12 @@ static int MakeOffers(RunRecord* run)
     return RUN_THROUGH;
 }
 
-// The partners' products are add-ons accepted as part of installing Tarvex:
-// none is installed where Tarvex was not. An installer that could not even
-// be started has changed nothing, and the registry cleaner, which stands on
-// its own, still goes.
-static void RunAcceptedPartnerInstallers(RunRecord* run)
+// The partners' products come with Tarvex: none starts where Tarvex was not
+// installed, whether its installer failed, was cancelled or could not even
+// be started.
+static void RunAcceptedPartnerInstallers(const RunRecord* run)
 {
-    int outcome = run->installer.outcome;
-    bool installed = InstallerInstalledProduct(outcome) != 0;
+    bool installed = InstallerInstalledProduct(run->installer.outcome) != 0;
     if (run->companion.accepted) {
         if (installed)
             LogStep("e-mail companion installer: %s", RunEmailCompanionInstaller() ? "ran" : "could not be started");
@@ -116,21 +114,24 @@ static void RunAcceptedPartnerInstallers(RunRecord* run)
             LogStep("e-mail companion installer not started: Tarvex was not installed");
     }
     if (run->cleaner.accepted) {
-        if (installed || outcome == INSTALLER_NOT_STARTED)
+        if (installed)
             LogStep("registry cleaner launcher: %s",
                     RunRegistryCleanerInstall() ? "its installer runs" : "ended without starting its installer");
         else
             LogStep("registry cleaner launcher not started: Tarvex was not installed");
     }
-    // The report says whether the cleaner is on the machine now.
-    if (run->cleaner.shown && installed)
-        run->cleaner.installed = RegistryCleanerInstalledNow();
 }
 
 // The checks of the machine and the user; RUN_THROUGH when all passed.
 static int CheckMachineAndUser(RunRecord* run)
 {
     int verdict = JudgeWindowsVersion();
+    // Nobody is there to take the risk of an untested Windows: the engine
+    // is told that this system is not supported.
+    if (verdict == WINDOWS_UNTESTED && run->options.quiet) {
+        LogStep("Windows version: untested, not gone on with in an unattended run");
+        return RUN_WINDOWS_UNSUPPORTED;
+    }
     if (!AskAboutWindowsVersion(NULL, verdict)) {
         LogStep("Windows version: %s", verdict == WINDOWS_REFUSED ? "not supported" : "untested, not gone on with");
         return verdict == WINDOWS_REFUSED ? RUN_WINDOWS_UNSUPPORTED : RUN_ENDED_BY_USER;
@@ -210,7 +211,7 @@ static int RunSteps(RunRecord* run)
 
     // An unattended run opens no page.
     if (!run->options.quiet)
-        SendCompletionReport(&run->versionBefore, run);
+        SendCompletionReport(&run->versionBefore, run, RegistryCleanerInstalledNow);
 
     // Reported only after everything else has run, as the last word of setup.
     if (run->toolbar.choice == OFFER_DESKTOP_SEARCH_BLOCKED)

@@ -10,9 +10,16 @@ int OpenRunLog(const char* path)
 {
     CloseRunLog();
     // Others may read it while setup runs; the share lets a monitoring
-    // engine follow it.
-    RunLog = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    return RunLog != INVALID_HANDLE_VALUE;
+    // engine follow it. A retry adds its lines after the earlier run's.
+    RunLog = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (RunLog == INVALID_HANDLE_VALUE)
+        return 0;
+    // A log that has grown to 4 GiB cannot be appended to here.
+    if (SetFilePointer(RunLog, 0, NULL, FILE_END) == INVALID_SET_FILE_POINTER) {
+        CloseRunLog();
+        return 0;
+    }
+    return 1;
 }
 
 void LogStep(const char* format, ...)

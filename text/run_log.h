@@ -5,8 +5,8 @@
 #pragma once
 #include <windows.h>
 
-// Creates (or empties) the file. 1 when it is open, 0 when it could not be
-// created.
+// Opens the file for appending, creating it where there is none. 1 when it
+// is open, 0 when it could not be opened.
 int OpenRunLog(const char* path);
 // A printf format and its arguments, as FormatBounded takes them; a line
 // longer than a log line holds is cut.

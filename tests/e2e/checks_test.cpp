@@ -232,7 +232,7 @@ TEST(FileManagerRun, AnExtensionStillHeldAfterTwoSecondsEndsSetup)
               run.windows[0].text);
     EXPECT_EQ("Tarvex Setup", run.windows[0].caption);
     ExpectIcon(MB_ICONERROR, run.windows[0]);
-    EXPECT_EQ("<none>", ExtensionSetting());
+    EXPECT_EQ(Extension, ExtensionSetting());  // put back: nothing was installed
     EXPECT_EQ(std::vector<std::string>{UnloadRequest}, RecordedEvents());
     EXPECT_FALSE(ProductInstalled());
 }

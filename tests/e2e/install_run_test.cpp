@@ -2,6 +2,7 @@
 // beside it, the browser add-on entries, and the message when the package
 // cannot be started. Each test has a Wine prefix of its own.
 #include <gtest/gtest.h>
+#include "fixture_process.h"
 #include "registry_sandbox.h"
 #include "setup_run.h"
 #include "wine_limits.h"
@@ -103,4 +104,47 @@ TEST(SetupRun, AnMsiexecBesideSetupIsNeverRun)
     ASSERT_TRUE(run.ended);
     EXPECT_TRUE(ProductInstalled());
     EXPECT_TRUE(RecordedPrograms().empty());
+}
+
+// Index of the first line at or after `from` that holds the text; the
+// number of lines when there is none.
+static size_t LineWith(const std::vector<std::string>& lines, const std::string& text, size_t from = 0)
+{
+    while (from < lines.size() && lines[from].find(text) == std::string::npos)
+        ++from;
+    return from;
+}
+
+// A deployment engine retries after the package was missing (1619): the
+// second run's lines follow the first's, each run begins with its own line,
+// and a viewer reads the log while setup is still writing it.
+TEST(SetupRun, ARetryAddsItsLinesToTheLogThatOthersCanReadMeanwhile)
+{
+    CreateDirectoryA("C:\\logs", NULL);
+    const char* arguments = "/quiet /log C:\\logs\\setup.log";
+    SetupResult first = RunSetupProgram(PrepareSourceFolder("C:\\Downloads", {}), {}, "", 60000, "", false, arguments);
+    ASSERT_TRUE(first.ended);
+    EXPECT_EQ(1619u, first.exitCode);
+
+    WindowsInstallerStandIn();
+    SetFixtureSetting("msiexec.exe", "ReadFile", "C:\\logs\\setup.log");
+    SetupResult second = RunSetupProgram(PrepareSourceFolder("C:\\Downloads", {"product-14.0\\TARVEX140.MSI"}), {},
+                                         "", 60000, "", false, arguments);
+    ASSERT_TRUE(second.ended);
+    EXPECT_EQ(0u, second.exitCode);
+
+    std::vector<std::string> lines = ReadTextLines("C:\\logs\\setup.log");
+    size_t firstStart = LineWith(lines, "Tarvex Setup started with: " + std::string(arguments));
+    size_t firstEnd = LineWith(lines, "exit code 1619", firstStart);
+    size_t secondStart = LineWith(lines, "Tarvex Setup started with: ", firstEnd);
+    size_t secondEnd = LineWith(lines, "exit code 0", secondStart);
+    EXPECT_EQ(0u, firstStart);
+    EXPECT_LT(firstEnd, secondStart);
+    EXPECT_LT(secondEnd, lines.size());
+
+    // What the stand-in read while setup waited for it with the log open.
+    std::vector<std::string> read = ReadTextLines("C:\\logs\\setup.log.read");
+    EXPECT_LT(LineWith(read, "exit code 1619"), LineWith(read, "Windows Installer: msiexec /i"));
+    EXPECT_LT(LineWith(read, "Windows Installer: msiexec /i"), read.size());
+    EXPECT_EQ(read.size(), LineWith(read, "exit code 0"));  // not written yet
 }

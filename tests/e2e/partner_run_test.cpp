@@ -5,6 +5,7 @@
 #include "registry_sandbox.h"
 #include "setup_run.h"
 #include "wine_limits.h"
+#include "resources/resource.h"
 
 static const std::string Server = TARVEX_WEB_SERVER "/instcmplt.cgi";
 static const char* SourceDir = "C:\\Downloads\\Tarvex Setup";
@@ -58,20 +59,22 @@ TEST(PartnerRun, AcceptedPartnersInstallAfterTheProductFromTheSourceFolder)
               WithoutOrigin(events[2]));
 }
 
-TEST(PartnerRun, WithoutTheWindowsInstallerOnlyTheCleanerRuns)
+// The cleaner declined, the product installed, but its program lacks an
+// identification string, so no report follows: the partner's DLL is asked
+// once, before its offer, and never again.
+TEST(PartnerRun, WithoutAReportTheCleanerIsAskedOnlyBeforeItsOffer)
 {
-    ASSERT_TRUE(DeleteFileA("C:\\windows\\system32\\msiexec.exe"));
-    SetFixtureSetting("duzorizu32.exe", "SetEvent", "Tarvex32_SETUP_RB2RUNNING");
-    std::string setup = PrepareSourceFolder(SourceDir, AllPartnerFiles());
-    SetupResult run = RunSetupProgram(setup, {Key(VK_RETURN), Key(VK_RETURN), Press(IDOK)});
+    RegisterRecordingBrowser();
+    std::string setup = PrepareSourceFolder(SourceDir, {"product-no-lang\\TARVEX140.MSI", "RegistryBooster2Tvex.exe",
+                                                        "duzorizu32.exe", "RB2compatibilityCheck.dll"});
+    SetupResult run = RunSetupProgram(setup, {Choose(IDC_CLEANER_DECLINE, Press(IDOK))});
     ASSERT_TRUE(run.ended);
-    ASSERT_EQ(3u, run.windows.size());
-    EXPECT_EQ("Setup was unable to start the following installation file "
-              "C:\\Downloads\\Tarvex Setup\\TARVEX140.MSI",
-              run.windows[2].text);
-    std::vector<std::string> events = RecordedEvents();
-    ASSERT_EQ(1u, events.size());
-    EXPECT_EQ("duzorizu32.exe\t/rb2\tinstalled=no", WithoutOrigin(events[0]));
+    EXPECT_EQ(0u, run.exitCode);
+    ASSERT_EQ(1u, run.windows.size());
+    EXPECT_EQ("Tarvex Setup - Uniblue RegistryBooster 2 Offer", run.windows[0].caption);
+    EXPECT_TRUE(ProductInstalled());
+    EXPECT_EQ(std::vector<std::string>{}, EventsOnce(1, 2000));  // no launcher, no report
+    EXPECT_EQ(1u, GetPrivateProfileIntA("RB2compatibilityCheck.dll", "Calls", 0, "C:\\tarvex-fixtures.ini"));
 }
 
 TEST(PartnerRun, ClosingTheCompanionOfferEndsSetup)

@@ -58,6 +58,11 @@ static void Check(const char* name)
     EXPECT_EQ(ExpectedAddresses(expected), outcome.addresses);
     EXPECT_EQ(std::vector<std::string>{}, outcome.plantedLoaded);
     ExpectLogged(*scenario);
+    if (!expected.fileManagerExtension.empty()) {
+        char entry[MAX_PATH] = "";
+        GetPrivateProfileStringA("AddOns", "Tarvex", "", entry, sizeof entry, "winfile.ini");
+        EXPECT_EQ(expected.fileManagerExtension, entry);
+    }
 }
 
 TEST(Scenario, Typical) { Check("typical"); }
@@ -75,6 +80,7 @@ TEST(Scenario, FileManagerExtension) { Check("file-manager-extension"); }
 TEST(Scenario, LinksDoubleClicked) { Check("links-double-clicked"); }
 TEST(Scenario, OfferCancelled) { Check("offer-cancelled"); }
 TEST(Scenario, WindowsInstallerMissing) { Check("windows-installer-missing"); }
+TEST(Scenario, PackageMissing) { Check("package-missing"); }
 TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
 TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled"); }
 TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }

@@ -50,6 +50,7 @@ struct Expected {
     DWORD exitCode = 0;
     std::vector<std::string> logged;  // texts each found in a line of the log, in order
     std::string logFile = "C:\\logs\\setup.log";
+    std::string fileManagerExtension; // the Tarvex= entry of winfile.ini's [AddOns] after the run, if checked
 
     Expected& Shows(std::vector<ExpectedWindow> shown) { windows = shown; return *this; }
     Expected& Runs(std::vector<std::string> started) { programs = started; return *this; }
@@ -61,6 +62,7 @@ struct Expected {
     Expected& EndsWith(DWORD code) { exitCode = code; return *this; }
     Expected& Logs(std::vector<std::string> lines) { logged = lines; return *this; }
     Expected& LogsTo(const std::string& file, std::vector<std::string> lines) { logFile = file; return Logs(lines); }
+    Expected& LeavesFileManagerExtension(const char* path) { fileManagerExtension = path; return *this; }
 };
 
 // Folders are named in UTF-8, with any characters. Where one holds a

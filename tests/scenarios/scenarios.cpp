@@ -19,9 +19,14 @@ const UINT Error = MB_ICONERROR, Warning = MB_ICONWARNING, Information = MB_ICON
 
 // Windows XP with Internet Explorer 6 as the default browser, the package
 // beside setup, and an administrator at the keyboard (the only user Wine has).
+Machine XPWithoutPackage()
+{
+    return Machine().Windows("winxp").Browser("iexplore");
+}
+
 Machine XP()
 {
-    return Machine().Windows("winxp").Browser("iexplore").Beside({Package});
+    return XPWithoutPackage().Beside({Package});
 }
 
 // The toolbar's installer and the partner launcher beside setup.
@@ -30,9 +35,9 @@ Machine XPWithToolbar()
     return XP().Beside({ToolbarInstaller, Launcher});
 }
 
-Machine XPWithCleaner()
+Machine XPWithCleaner(Machine machine = XP())
 {
-    return XP()
+    return machine
         .Beside(CleanerFiles)
         .Beside({Launcher})
         .Partner("duzorizu32.exe:SetEvent=Tarvex32_SETUP_RB2RUNNING")
@@ -68,13 +73,14 @@ void ProductWindowOpen()
 
 // The File Manager with the old extension loaded, holding on to it for
 // 3 s after it is asked to let go.
+const char* const FileManagerExtension = "C:\\Program Files\\Tarvex\\TVXFM.DLL";
+
 void FileManagerHoldingTheExtension()
 {
-    const char* extension = "C:\\Program Files\\Tarvex\\TVXFM.DLL";
     CreateDirectoryA("C:\\Program Files\\Tarvex", NULL);
-    MakeFile(extension);
-    WritePrivateProfileStringA("AddOns", "Tarvex", extension, "winfile.ini");
-    StartFixture("winfile.exe", std::string("\"") + extension + "\" 3000");
+    MakeFile(FileManagerExtension);
+    WritePrivateProfileStringA("AddOns", "Tarvex", FileManagerExtension, "winfile.ini");
+    StartFixture("winfile.exe", std::string("\"") + FileManagerExtension + "\" 3000");
     WaitForWindow("WFS_Frame", NULL);
 }
 
@@ -91,17 +97,6 @@ void NoRightToTheClassRegistrations()
 void WindowsInstallerMissing()
 {
     DeleteFileA("C:\\windows\\system32\\msiexec.exe");
-}
-
-// The recorder in place of the Windows Installer, ending with the code set
-// for msiexec.exe (Wine runs a program of ours there under that name only
-// when told to take the native one). The file there is shared with other
-// prefixes: replaced, never written.
-void WindowsInstallerStandIn()
-{
-    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "msiexec.exe", "native");
-    DeleteFileA("C:\\windows\\system32\\msiexec.exe");
-    CopyFixture("recorder.exe", "C:\\windows\\system32\\msiexec.exe");
 }
 
 // The typical run's end: dialog 500, the toolbar installed before the
@@ -123,6 +118,14 @@ Machine XPWithBothPartnersInstallerEndingWith(int code)
         .Beside({CompanionInstaller})
         .With(WindowsInstallerStandIn)
         .Partner(("msiexec.exe:ExitCode=" + std::to_string(code)).c_str());
+}
+
+// Both offers accepted, and the product's installer could not be started:
+// message 1064 and no partner.
+Expected PackageNotStartedAfterBothOffers()
+{
+    return Expected().Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER),
+                             Message(1064, Warning, {"C:\\Downloads\\", "TARVEX140.MSI"})});
 }
 
 const std::string PlainInstaller = "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)";
@@ -360,7 +363,11 @@ const std::vector<Scenario>& AllScenarios()
          "Windows XP with the File Manager holding the product's old extension past the 2 s setup waits",
          XP().With(FileManagerHoldingTheExtension),
          {Press(IDOK)},
-         Expected().Shows({Message(1044, Error)}).Runs({"winfile.exe message 1543 (before the product)"}).EndsWith(1618)},
+         Expected()
+             .Shows({Message(1044, Error)})
+             .Runs({"winfile.exe message 1543 (before the product)"})
+             .LeavesFileManagerExtension(FileManagerExtension)
+             .EndsWith(1618)},
 
         {"links-double-clicked",
          "The typical run; before installing the toolbar the user double-clicks both legal links",
@@ -375,13 +382,18 @@ const std::vector<Scenario>& AllScenarios()
          Expected().Shows({Dialog(IDD_TOOLBAR_IE), Message(1006, Information)}).EndsWith(1602)},
 
         {"windows-installer-missing",
-         "Windows XP without a Windows Installer; the user accepts the e-mail companion and the registry cleaner",
+         "Windows XP without a Windows Installer; the user accepts the e-mail companion and the registry cleaner, "
+         "neither of which is installed without Tarvex",
          XPWithCleaner().Beside({CompanionInstaller}).With(WindowsInstallerMissing),
          {Press(IDOK), Press(IDOK), Press(IDOK)},
-         Expected()
-             .Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER),
-                     Message(1064, Warning, {"C:\\Downloads\\", "TARVEX140.MSI"})})
-             .Runs({"duzorizu32.exe /rb2 (before the product)"}).EndsWith(1601)},
+         PackageNotStartedAfterBothOffers().EndsWith(1601)},
+
+        {"package-missing",
+         "Windows XP without the package beside setup; the user accepts the e-mail companion and the registry "
+         "cleaner, neither of which is installed without Tarvex",
+         XPWithCleaner(XPWithoutPackage()).Beside({CompanionInstaller}),
+         {Press(IDOK), Press(IDOK), Press(IDOK)},
+         PackageNotStartedAfterBothOffers().EndsWith(1619)},
 
         {"desktop-search-blocked",
          "The typical machine, where Google Desktop Search was uninstalled without a restart",
@@ -536,10 +548,10 @@ const std::vector<Scenario>& AllScenarios()
          "/quiet"},
 
         {"quiet-windows-98",
-         "/quiet on Windows 98: nobody is there to say Yes to an untested Windows",
+         "/quiet on Windows 98: nobody is there to take the risk of an untested Windows, so it is refused",
          XP().Windows("win98"),
          {},
-         Expected().EndsBeforeTheRegistryWork().EndsWith(1602),
+         Expected().EndsBeforeTheRegistryWork().EndsWith(1150),
          "/quiet"},
 
         {"quiet-product-running",
@@ -551,7 +563,7 @@ const std::vector<Scenario>& AllScenarios()
 
         {"quiet-package-missing",
          "/quiet without the package beside setup",
-         Machine().Windows("winxp").Browser("iexplore"),
+         XPWithoutPackage(),
          {},
          Expected().EndsWith(1619),
          "/quiet"},

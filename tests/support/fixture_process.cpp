@@ -83,3 +83,11 @@ void UseWinesHelpControl()
         RegCloseKey(overrides);
     }
 }
+
+void WindowsInstallerStandIn()
+{
+    SetText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "msiexec.exe", "native");
+    // The file there is shared with other prefixes: replaced, never written.
+    DeleteFileA("C:\\windows\\system32\\msiexec.exe");
+    CopyFixture("recorder.exe", "C:\\windows\\system32\\msiexec.exe");
+}

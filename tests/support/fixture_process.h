@@ -33,3 +33,8 @@ void InstallHelpControl(const char* variant);
 void ReadHelpControlFiles();
 // Wine's own control again (the file in the system folder is left alone).
 void UseWinesHelpControl();
+
+// The recorder in place of the Windows Installer, ending with the code set
+// for msiexec.exe in the fixture settings (Wine runs a program of ours there
+// under that name only when told to take the native one).
+void WindowsInstallerStandIn();

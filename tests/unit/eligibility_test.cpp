@@ -213,6 +213,30 @@ TEST_F(Eligibility, TheTestWriteLeavesTheRegistryAsItFoundIt)
     EXPECT_EQ(0, CanWriteToolbarKey());
 }
 
+// A value of the probe's name that was there is found as it was: its type,
+// size and data, also where it is larger than the probe's read-back.
+TEST_F(Eligibility, TheTestWriteKeepsAValueOfItsNameThatWasThere)
+{
+    const char* key = "SOFTWARE\\Google\\Google Toolbar";
+    std::string data(3000, '\0');
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = (char)(i * 7);
+    ASSERT_TRUE(SetBytes(HKEY_LOCAL_MACHINE, key, "test", data.data(), (DWORD)data.size(), REG_BINARY));
+    EXPECT_EQ(1, CanWriteToolbarKey());
+    HKEY opened;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &opened));
+    std::string read(4000, 'x');
+    DWORD type = REG_NONE, size = (DWORD)read.size();
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(opened, "test", NULL, &type, (BYTE*)&read[0], &size));
+    RegCloseKey(opened);
+    EXPECT_EQ((DWORD)REG_BINARY, type);
+    EXPECT_EQ(data, read.substr(0, size));
+
+    ASSERT_TRUE(SetNumber(HKEY_LOCAL_MACHINE, key, "test", 7));
+    EXPECT_EQ(1, CanWriteToolbarKey());
+    EXPECT_EQ(7u, GetNumber(HKEY_LOCAL_MACHINE, key, "test"));
+}
+
 TEST_F(Eligibility, ReadCompanyNameTakesTheFirstTranslation)
 {
     char self[MAX_PATH];
@@ -300,6 +324,24 @@ TEST_F(Decision, WithoutTheToolbarInstallerOrOnWindows95NothingIsCheckedOrWritte
     facts_.SetWindows(5, 1, 2);
     EXPECT_EQ(TOOLBAR_OFFER_IE, DecideToolbarOffer());
     EXPECT_EQ(20270231u, GetNumber(HKEY_LOCAL_MACHINE, OFFER_HOLD_KEY, Company));
+}
+
+// The launcher started after an accepted offer has a longer name than the
+// toolbar's installer: a folder where only the installer's path fits makes
+// no offer, as a missing installer does.
+TEST_F(Decision, NoOfferWhereTheLaunchersPathWouldNotFit)
+{
+    PrepareEligibleMachine();
+    for (size_t length : {249u, 246u, 245u}) {
+        std::string folder = "C:\\" + std::string(length - 4, 'd') + "\\";  // `length` characters
+        MakeFolders(folder.substr(0, folder.size() - 1));
+        WriteFileBytes(folder + "gtb6ie.exe", "MZ");
+        globals_.SetSourceFolder(folder.c_str());
+        // 245 and the launcher's 14 characters make 259, the longest path.
+        EXPECT_EQ(length == 245 ? TOOLBAR_OFFER_IE : NO_TOOLBAR_OFFER, DecideToolbarOffer()) << length;
+        DeleteFileA((folder + "gtb6ie.exe").c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
 }
 
 TEST_F(Decision, FromVistaOnAFailedMachineWriteAloneStillAllowsInternetExplorer)

@@ -290,6 +290,37 @@ TEST(RegistryCleanerCompatible, AMissingOrBrokenDllIsARefusal)
     EXPECT_EQ(0, RegistryCleanerCompatible());
 }
 
+// Asked again after the installers, only an answer of the partner's
+// function that refuses the offer means the cleaner is on the machine.
+TEST(RegistryCleanerInstalledNow, OnlyARefusalOfThePartnersFunctionCounts)
+{
+    GlobalsScope globals;
+    struct {
+        const char* dll;  // beside setup, or "" for none
+        const char* answer;
+        const char* reason;
+        int vista;
+        int installed;
+    } rows[] = {
+        {"RB2compatibilityCheck.dll", "0", "0", 0, 1},
+        {"RB2compatibilityCheck.dll", "0", "2", 0, 1},
+        {"RB2compatibilityCheck.dll", "0", "2", 1, 0},  // from Vista on it may still be offered
+        {"RB2compatibilityCheck.dll", "1", "0", 0, 0},
+        {"without-entry\\RB2compatibilityCheck.dll", "0", "0", 0, 0},
+        {"", "0", "0", 0, 0},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> files;
+        if (row.dll[0] != '\0')
+            files.push_back(row.dll);
+        UsePartnerFolder(globals, files);
+        SetCompatibility(row.answer, row.reason);
+        globals.SetVistaOrLater(row.vista);
+        EXPECT_EQ(row.installed, RegistryCleanerInstalledNow()) << row.dll << " " << row.answer << " " << row.reason;
+    }
+    globals.SetVistaOrLater(0);
+}
+
 static int OfferCleanerAnswering(Answer answer, int* accepted, int* offered, std::vector<SeenWindow>* seen)
 {
     Autopilot pilot(0, {answer});

@@ -64,7 +64,7 @@ protected:
     void Send(DWORD high = 0, DWORD low = 0)
     {
         FileVersion before = {high, low};
-        SendCompletionReport(&before, &run);
+        SendCompletionReport(&before, &run, RegistryCleanerInstalledNow);
     }
 
     // Sends and waits for the browser, so that addresses arrive in order.
@@ -111,10 +111,8 @@ TEST_F(CompletionReport, PartnerListAsTheRunMadeIt)
     run.toolbar.shown = 0;
     run.cleaner.shown = 1;
     SetFixtureSetting("RB2compatibilityCheck.dll", "Answer", "0");
-    run.cleaner.installed = RegistryCleanerInstalledNow();  // as the sequence asks it after the launch
     SendAndWait(3);
     SetFixtureSetting("RB2compatibilityCheck.dll", "Answer", "1");
-    run.cleaner.installed = RegistryCleanerInstalledNow();
     run.toolbar.shown = 1;
     run.toolbar.isFirefox = 0;
     run.toolbar.installed = 1;
@@ -126,6 +124,34 @@ TEST_F(CompletionReport, PartnerListAsTheRunMadeIt)
     EXPECT_EQ(Server + StandardQuery + "&3pa=unbl:1&bm=1", sent[2]);
     EXPECT_EQ(Server + StandardQuery + "&3pa=ggle:1,unbl:0&bm=1", sent[3]);
     EXPECT_EQ(2u, GetPrivateProfileIntA("RB2compatibilityCheck.dll", "Calls", 0, "C:\\tarvex-fixtures.ini"));
+}
+
+static int cleanerQuestions = 0;
+static int CleanerInstalled()
+{
+    ++cleanerQuestions;
+    return 1;
+}
+
+// The partner is asked where the report is built, once, and only for a
+// report that is sent.
+TEST_F(CompletionReport, TheCleanerIsAskedOnlyForAReportThatIsSent)
+{
+    FileVersion before = {0, 0};
+    char address[REPORT_ADDRESS_CHARS];
+    run.cleaner.shown = 1;
+    cleanerQuestions = 0;
+    EXPECT_EQ(0, PrepareCompletionReport(&before, &run, CleanerInstalled, address));  // nothing installed
+    Install("program-no-lang");
+    EXPECT_EQ(0, PrepareCompletionReport(&before, &run, CleanerInstalled, address));  // no identification
+    EXPECT_EQ(0, cleanerQuestions);
+    Install("product-14.0");
+    ASSERT_EQ(1, PrepareCompletionReport(&before, &run, CleanerInstalled, address));
+    EXPECT_EQ(1, cleanerQuestions);
+    EXPECT_EQ(Server + StandardQuery + "&3pa=unbl:1&bm=1", address);
+    run.cleaner.shown = 0;
+    ASSERT_EQ(1, PrepareCompletionReport(&before, &run, CleanerInstalled, address));
+    EXPECT_EQ(1, cleanerQuestions);  // no offer, no question
 }
 
 TEST_F(CompletionReport, CompressionMarkIsZeroOnlyForTheTextZero)
@@ -213,7 +239,7 @@ TEST_F(CompletionReport, ALongAddressIsCutAt1023Characters)
     Install("program-long-strings");
     FileVersion before = {0, 0};
     char address[REPORT_ADDRESS_CHARS];
-    ASSERT_EQ(1, PrepareCompletionReport(&before, &run, address));
+    ASSERT_EQ(1, PrepareCompletionReport(&before, &run, RegistryCleanerInstalledNow, address));
     std::string whole = Server + "?pid=" + std::string(511, 'p') + "&ver=" + std::string(511, 'v');
     EXPECT_EQ(whole.substr(0, 1023), address);
 }
@@ -223,7 +249,7 @@ TEST_F(CompletionReport, AnEscapeIsNeverSplitWhereTheAddressIsCut)
     Install("program-escapes-to-the-end");  // pid: 340 "&", each sent as %26
     FileVersion before = {0, 0};
     char address[REPORT_ADDRESS_CHARS];
-    ASSERT_EQ(1, PrepareCompletionReport(&before, &run, address));
+    ASSERT_EQ(1, PrepareCompletionReport(&before, &run, RegistryCleanerInstalledNow, address));
     std::string escapes;
     for (int i = 0; i < 326; ++i)
         escapes += "%26";

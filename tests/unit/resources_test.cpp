@@ -241,16 +241,15 @@ TEST_P(BuiltProgram, ToolbarPicturesAreFramedOnBlack)
         EXPECT_EQ(40u, header->biSize);
         EXPECT_EQ(405, header->biWidth);
         EXPECT_EQ(60, header->biHeight);  // positive: rows bottom-up
-        // Four bits a pixel: each picture has fewer than 16 colours.
-        EXPECT_EQ(4, header->biBitCount);
+        EXPECT_EQ(8, header->biBitCount);
         EXPECT_EQ((DWORD)BI_RGB, header->biCompression);
-        EXPECT_TRUE(header->biClrUsed == 0 || header->biClrUsed == 16);
+        EXPECT_TRUE(header->biClrUsed == 0 || header->biClrUsed == 256) << header->biClrUsed;
         const RGBQUAD* palette = (const RGBQUAD*)((const BYTE*)header + header->biSize);
-        const BYTE* pixels = (const BYTE*)(palette + 16);
-        int rowBytes = ((405 * 4 + 31) / 32) * 4;
+        const BYTE* pixels = (const BYTE*)(palette + 256);
+        int rowBytes = (405 + 3) & ~3;
+        EXPECT_EQ((DWORD)(rowBytes * 60), header->biSizeImage);
         auto colour = [&](int x, int yFromTop) {
-            BYTE pair = pixels[(59 - yFromTop) * rowBytes + x / 2];
-            const RGBQUAD& c = palette[x % 2 == 0 ? pair >> 4 : pair & 0x0F];
+            const RGBQUAD& c = palette[pixels[(59 - yFromTop) * rowBytes + x]];
             return RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
         };
         for (auto corner : {std::make_pair(0, 0), std::make_pair(404, 0), std::make_pair(0, 59),
@@ -259,7 +258,7 @@ TEST_P(BuiltProgram, ToolbarPicturesAreFramedOnBlack)
         EXPECT_NE(RGB(0, 0, 0), colour(202, 30)) << id;  // the picture itself
     }
     // The two pictures show different browsers.
-    EXPECT_NE(0, memcmp(BitmapResource(module_, 12), BitmapResource(module_, 18), 40 + 64 + 204 * 60));
+    EXPECT_NE(0, memcmp(BitmapResource(module_, 12), BitmapResource(module_, 18), 40 + 1024 + 408 * 60));
 }
 
 #pragma pack(push, 2)
