@@ -1,4 +1,5 @@
 #include "offers/eligibility.h"
+#include "platform/ansi_path.h"
 #include "platform/system_facts.h"
 #include "offers/company_name.h"
 #include "platform/owned.h"
@@ -80,8 +81,7 @@ static DWORD SixMonthsFromToday()
 int ClaimToolbarOffer()
 {
     char program[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, program, sizeof program);
-    if (length == 0 || length >= sizeof program)
+    if (!ReadOwnPath(program, sizeof program))
         return 1;  // a cut path would name some other file
     char company[COMPANY_NAME_CHARS];
     if (!ReadCompanyName(program, company))
