@@ -3,6 +3,8 @@
 #include "platform/registry_text.h"
 #include "platform/shell_functions.h"
 #include "text/bounded.h"
+#include "text/paths.h"
+#include "text/text_scan.h"
 #include "platform/owned.h"
 
 #define PROFILE_SECTIONS 20
@@ -16,14 +18,6 @@ static int ToolbarIdIsRegistered()
         return 0;
     char id[FFTB_REGISTRY_TEXT_BYTES];
     return ReadAnyValueAsText(key, "id", id, sizeof id) && id[0] != '\0';
-}
-
-static bool EndsInBackslash(const char* path)
-{
-    const char* last = NULL;
-    for (const char* position = path; *position != '\0'; position = CharNextA(position))
-        last = position;
-    return last != NULL && *last == '\\' && CharNextA(last) == last + 1;
 }
 
 // The user's Firefox folder: the application-data folder and
@@ -93,19 +87,6 @@ static bool ReadDefaultProfilePath(const char* iniFile, char path[PROFILE_PATH_C
     return *relative ? !LeavesFirefoxFolder(path) : IsFullPath(path);
 }
 
-static bool ContainsText(const char* text, const char* wanted)
-{
-    int wantedLength = lstrlenA(wanted);
-    for (const char* start = text; *start != '\0'; ++start) {
-        int matched = 0;
-        while (matched < wantedLength && start[matched] == wanted[matched])
-            ++matched;
-        if (matched == wantedLength)
-            return true;
-    }
-    return false;
-}
-
 // Reads the cache whole with one read and looks for the extension id in
 // it as a text, so nothing after a NUL byte counts.
 static int CacheNamesToolbar(const char* cachePath)
@@ -121,7 +102,7 @@ static int CacheNamesToolbar(const char* cachePath)
     if (!contents.Holds())
         return 0;
     DWORD read = 0;
-    return ReadFile(file, contents, size, &read, NULL) && read != 0 && ContainsText(contents, FFTB_EXTENSION_ID);
+    return ReadFile(file, contents, size, &read, NULL) && read != 0 && FindText(FFTB_EXTENSION_ID, contents, STEP_BY_BYTE) != NULL;
 }
 
 static int DefaultProfileNamesToolbar()

@@ -6,6 +6,7 @@
 #include "text/messages.h"
 #include "text/paths.h"
 #include "offers/email_companion.h"
+#include "text/text_scan.h"
 #include "platform/registry_text.h"
 #include "platform/owned.h"
 #include "resources/resource.h"
@@ -22,11 +23,6 @@ static const char CompanionInstaller[] = "TarvexEmailComp20.exe";
 // copy of its own.
 static const OfferDialog CompanionOffer = {
     {IDC_EMAIL_INSTALL, 0}, {IDC_EMAIL_INSTALL, 0}, {0}, NULL, IDC_EMAIL_INSTALL, {NULL, NULL}};
-
-static bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 // Spaces and tabs before and after the text go; a double-byte character
 // is one step.

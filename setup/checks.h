@@ -3,13 +3,13 @@
 #pragma once
 #include <windows.h>
 
-int CheckWindowsVersion(HWND owner);
-int CheckHelpViewer();
-// The judgements those two checks make, without a window.
+// The Windows version check in two halves: the verdict, made without a
+// window, and what the user is shown and answers for it (1 to go on).
 enum WindowsVerdict { WINDOWS_SUPPORTED, WINDOWS_UNTESTED, WINDOWS_REFUSED };
 int JudgeWindowsVersion();
-// What CheckWindowsVersion shows and answers for a verdict already made.
 int AskAboutWindowsVersion(HWND owner, int verdict);
+int CheckHelpViewer();
+// The judgement the help viewer check makes, without a window.
 int HelpViewerIsRecent();
 int WaitForRunningCopies();
 int UnloadFileManagerExtension();

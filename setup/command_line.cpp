@@ -1,5 +1,6 @@
 #include "setup/command_line.h"
 #include "text/bounded.h"
+#include "text/text_scan.h"
 #include "platform/optional_functions.h"
 
 // The ANSI command line and the wide one are split alike: one scan for both.
@@ -11,12 +12,6 @@ static const char* NextCharacter(const char* position)
 static const WCHAR* NextCharacter(const WCHAR* position)
 {
     return position + 1;
-}
-
-template <typename Character>
-static bool IsBlank(Character c)
-{
-    return c == ' ' || c == '\t';
 }
 
 template <typename Character>

@@ -25,11 +25,6 @@ int JudgeWindowsVersion()
     return WINDOWS_SUPPORTED;
 }
 
-int CheckWindowsVersion(HWND owner)
-{
-    return AskAboutWindowsVersion(owner, JudgeWindowsVersion());
-}
-
 int AskAboutWindowsVersion(HWND owner, int verdict)
 {
     switch (verdict) {

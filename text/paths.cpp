@@ -20,13 +20,17 @@ char* FindLastSeparator(char* text)
     return last;
 }
 
+int EndsInBackslash(const char* path)
+{
+    const char* lastChar = path;
+    for (const char* position = path; *position != '\0'; position = CharNextA(position))
+        lastChar = position;
+    return *lastChar == '\\' && !IsDBCSLeadByte((BYTE)*lastChar);
+}
+
 void EnsureTrailingBackslash(char* path, size_t pathSize)
 {
-    char* lastChar = path;
-    for (char* position = path; *position != '\0'; position = CharNextA(position))
-        lastChar = position;
-    bool endsInBackslash = *lastChar == '\\' && !IsDBCSLeadByte((BYTE)*lastChar);
-    if (!endsInBackslash)
+    if (!EndsInBackslash(path))
         (void)AppendBounded(path, pathSize, "\\");  // a full path stays as it is
 }
 

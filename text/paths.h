@@ -5,6 +5,9 @@
 #include <windows.h>
 
 char* FindLastSeparator(char* text);
+// 1 when the last character of the text is a backslash of its own, not the
+// second byte of a double-byte character.
+int EndsInBackslash(const char* path);
 void EnsureTrailingBackslash(char* path, size_t pathSize);
 int FileIsMissing(const char* pattern, WIN32_FIND_DATAA* found);
 

@@ -1,6 +1,19 @@
 #include "text/text_scan.h"
 #include <limits.h>
 
+const char* FindText(const char* needle, const char* text, TextSteps steps)
+{
+    int needleLength = lstrlenA(needle);
+    for (const char* start = text; *start != '\0'; start = steps == STEP_BY_BYTE ? start + 1 : CharNextA(start)) {
+        int matched = 0;
+        while (matched < needleLength && start[matched] == needle[matched])
+            ++matched;
+        if (matched == needleLength)
+            return start;
+    }
+    return needleLength == 0 ? text : NULL;
+}
+
 const char* FindTextNoCase(const char* needle, const char* text)
 {
     if (needle == NULL || text == NULL)
@@ -20,22 +33,13 @@ const char* FindTextNoCase(const char* needle, const char* text)
     CopyMemory(upperText, text, textLength + 1);
     CharUpperA(upperNeedle);
     CharUpperA(upperText);
-    // Upper-casing keeps the byte length in every code page setup runs in,
-    // but the lengths are taken again so a change could never overrun.
-    needleLength = lstrlenA(upperNeedle);
-    textLength = lstrlenA(upperText);
-
-    for (const char* start = upperText; *start != '\0'; start = CharNextA(start)) {
-        int offset = (int)(start - upperText);
-        if (textLength - offset < needleLength)
-            break;
-        int matched = 0;
-        while (matched < needleLength && start[matched] == upperNeedle[matched])
-            ++matched;
-        if (matched == needleLength)
-            return offset <= lstrlenA(text) ? text + offset : NULL;
-    }
-    return NULL;
+    // Upper-casing keeps the byte length in every code page setup runs in;
+    // a match is taken back to the text only where it lies within it.
+    const char* found = FindText(upperNeedle, upperText, STEP_BY_CHARACTER);
+    if (found == NULL)
+        return NULL;
+    int offset = (int)(found - upperText);
+    return offset <= lstrlenA(text) ? text + offset : NULL;
 }
 
 int ReadVersionPart(char* text, char** rest)

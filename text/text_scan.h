@@ -3,6 +3,21 @@
 #pragma once
 #include <windows.h>
 
+// A blank between words: a space or a tab, in narrow or wide text.
+inline bool IsBlank(unsigned character)
+{
+    return character == ' ' || character == '\t';
+}
+
+// How a scan steps through a text: a byte at a time, for the contents of a
+// file that need not be in the code page, or a character at a time, so
+// that a match never starts on the second byte of a double-byte character.
+enum TextSteps { STEP_BY_BYTE, STEP_BY_CHARACTER };
+
+// Where the needle first occurs in the text, exactly as written; null when
+// it does not.
+const char* FindText(const char* needle, const char* text, TextSteps steps);
+
 // Where the needle first occurs in the text, case ignored by the system's
 // locale rules; null when it does not (also for texts longer than 1023
 // bytes or a null argument).

@@ -39,7 +39,7 @@ static void LoadCaptionAndCursor()
     SetCursor(BusyCursor);
 }
 
-static void VersionCheck() { (void)CheckWindowsVersion(NULL); }
+static void VersionCheck() { (void)AskAboutWindowsVersion(NULL, JudgeWindowsVersion()); }
 static void HelpViewerCheck() { (void)CheckHelpViewer(); }
 static void RegistryWriteCheck() { (void)LacksRegistryWriteAccess(); }
 static void RunningCopiesCheck() { (void)WaitForRunningCopies(); }
@@ -63,7 +63,7 @@ static const Step Steps[] = {
     {"DLL search restricted", RestrictDllSearchToSystemFolder},
     {"common controls initialised", InitialiseCommonControls},
     {"caption and cursor", LoadCaptionAndCursor},
-    {"CheckWindowsVersion", VersionCheck},
+    {"JudgeWindowsVersion", VersionCheck},
     {"CheckHelpViewer", HelpViewerCheck},
     {"ClassifyWindows", ClassifyWindows},
     {"LacksRegistryWriteAccess", RegistryWriteCheck},

@@ -101,7 +101,7 @@ protected:
     {
         Autopilot pilot(0, {answer});
         pilot.Start();
-        int result = CheckWindowsVersion(NULL);
+        int result = AskAboutWindowsVersion(NULL, JudgeWindowsVersion());
         *seen = pilot.Finish();
         return result;
     }
