@@ -5,14 +5,13 @@
 
 int IsSupportedWindowsVersion()
 {
-    OSVERSIONINFOEXA version;
-    ZeroMemory(&version, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!QueryWindowsVersion((OSVERSIONINFOA*)&version) || version.dwMajorVersion < 5)
+    // The platform is not looked at: Windows 98 and Me are 4.x.
+    const WindowsFacts* windows = KnownWindows();
+    if (!windows->known || windows->major < 5)
         return 0;
-    if (version.dwMajorVersion > 5 || version.dwMinorVersion >= 1)
+    if (windows->major > 5 || windows->minor >= 1)
         return 1;
-    return version.wServicePackMajor >= 3;
+    return windows->servicePackMajor >= 3;
 }
 
 // The leading decimal number of a text, the point as its separator

@@ -24,11 +24,8 @@ int DecideToolbarOffer()
     if (!FoundInSourceFolder("gtb6ie.exe") || !SourceFilePath(SourceFolder, PARTNER_LAUNCHER, launcher, sizeof launcher))
         return NO_TOOLBAR_OFFER;
 
-    OSVERSIONINFOA version;
-    ZeroMemory(&version, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!QueryWindowsVersion(&version) || version.dwPlatformId == VER_PLATFORM_WIN32s ||
-        version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
+    const WindowsFacts* windows = KnownWindows();
+    if (!windows->known || windows->platform == VER_PLATFORM_WIN32s || windows->platform == VER_PLATFORM_WIN32_WINDOWS)
         return NO_TOOLBAR_OFFER;
 
     DWORD reasons = 0;
@@ -58,12 +55,8 @@ int FirefoxToolbarEligible(DWORD* flags)
 
 static int IsWindowsXPOrLater()
 {
-    OSVERSIONINFOA version;
-    ZeroMemory(&version, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!QueryWindowsVersion(&version))
-        return 0;
-    return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0);
+    const WindowsFacts* windows = KnownWindows();
+    return windows->known && (windows->major > 5 || (windows->major == 5 && windows->minor > 0));
 }
 
 static int IsIEVersion6OrLater()
@@ -123,6 +116,10 @@ int IsIEDefaultBrowser(HKEY userRoot)
     return FindTextNoCase("iexplore", ReadRegistryText(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "")) != NULL;
 }
 
+// The one question of the version that is not read from the record: the
+// browser choice of Windows Vista and later is asked as the toolbar's own
+// installer asks it, by the system's comparison, which a Windows too old to
+// have VerifyVersionInfoA answers with no.
 int IsWindows6OrLater()
 {
     return QueryMajorVersionAtLeast(6);

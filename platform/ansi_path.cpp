@@ -4,10 +4,8 @@
 
 int ReadsWidePaths()
 {
-    OSVERSIONINFOA version;
-    ZeroMemory(&version, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    return QueryWindowsVersion(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    const WindowsFacts* windows = KnownWindows();
+    return windows->known && windows->platform == VER_PLATFORM_WIN32_NT;
 }
 
 // Without best-fit mapping, a character the code page lacks becomes the

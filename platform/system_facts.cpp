@@ -4,53 +4,57 @@
 
 SystemFactsReplacements ReplacedSystemFacts;
 
-// The version record does not change while setup runs: the system is asked
-// once, for the longer record where it has one (Windows 95 and NT 4.0
-// before Service Pack 6 know only the short one).
-static OSVERSIONINFOEXA KnownVersion;
-static int VersionAsked;  // 0 not yet, 1 known, -1 unreadable
+// The version does not change while setup runs: the system is asked once,
+// for the longer record where it has one (Windows 95 and NT 4.0 before
+// Service Pack 6 know only the short one).
+static WindowsFacts Windows;
+static int WindowsAsked;
 
-static BOOL CopyAskedVersion(LPOSVERSIONINFOA info, const OSVERSIONINFOEXA* asked, int answer)
+static WindowsFacts AskWindows()
 {
-    DWORD size = info->dwOSVersionInfoSize;
-    bool known = size == sizeof(OSVERSIONINFOA) || size == sizeof(OSVERSIONINFOEXA);
-    if (answer < 0 || !known || size > asked->dwOSVersionInfoSize)
-        return FALSE;
-    CopyMemory(info, asked, size);
-    info->dwOSVersionInfoSize = size;
-    return TRUE;
-}
-
-// Two threads asking first at once (the export's callers may) each fill a
-// record of their own; the known one is written while no thread reads it.
-static BOOL AskWindowsVersionOnce(LPOSVERSIONINFOA info)
-{
-    if (__atomic_load_n(&VersionAsked, __ATOMIC_ACQUIRE) == 0) {
-        OSVERSIONINFOEXA asked;
+    OSVERSIONINFOEXA asked;
+    ZeroMemory(&asked, sizeof asked);
+    asked.dwOSVersionInfoSize = sizeof asked;
+    BOOL known = GetVersionExA((LPOSVERSIONINFOA)&asked);
+    if (!known) {
         ZeroMemory(&asked, sizeof asked);
-        asked.dwOSVersionInfoSize = sizeof asked;
-        if (!GetVersionExA((LPOSVERSIONINFOA)&asked)) {
-            ZeroMemory(&asked, sizeof asked);
-            asked.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-        }
-        int answer = asked.dwOSVersionInfoSize == sizeof asked || GetVersionExA((LPOSVERSIONINFOA)&asked) ? 1 : -1;
-        static volatile LONG Writing;
-        if (InterlockedCompareExchange(&Writing, 1, 0) == 0) {
-            KnownVersion = asked;
-            __atomic_store_n(&VersionAsked, answer, __ATOMIC_RELEASE);
-        } else {
-            // Another thread is storing the same answer: this one uses its own.
-            return CopyAskedVersion(info, &asked, answer);
-        }
+        asked.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+        known = GetVersionExA((LPOSVERSIONINFOA)&asked);
     }
-    return CopyAskedVersion(info, &KnownVersion, VersionAsked);
+    WindowsFacts facts;
+    ZeroMemory(&facts, sizeof facts);
+    if (!known)
+        return facts;
+    facts.known = TRUE;
+    facts.platform = asked.dwPlatformId;
+    facts.major = asked.dwMajorVersion;
+    facts.minor = asked.dwMinorVersion;
+    facts.build = asked.dwPlatformId == VER_PLATFORM_WIN32_NT ? asked.dwBuildNumber : LOWORD(asked.dwBuildNumber);
+    facts.servicePackMajor = asked.wServicePackMajor;
+    CopyMemory(facts.servicePack, asked.szCSDVersion, sizeof facts.servicePack);
+    facts.servicePack[sizeof facts.servicePack - 1] = '\0';
+    return facts;
 }
 
-BOOL QueryWindowsVersion(LPOSVERSIONINFOA info)
+// Two threads asking first at once (the export's callers may) each ask the
+// system; one of them stores the record while no thread reads it, and the
+// other waits the moment that takes.
+const WindowsFacts* KnownWindows()
 {
-    if (ReplacedSystemFacts.windowsVersion != NULL)
-        return ReplacedSystemFacts.windowsVersion(info);
-    return AskWindowsVersionOnce(info);
+    if (ReplacedSystemFacts.windows != NULL)
+        return ReplacedSystemFacts.windows;
+    if (__atomic_load_n(&WindowsAsked, __ATOMIC_ACQUIRE) == 2)
+        return &Windows;
+    WindowsFacts asked = AskWindows();
+    static volatile LONG Storing;
+    if (InterlockedCompareExchange(&Storing, 1, 0) == 0) {
+        Windows = asked;
+        __atomic_store_n(&WindowsAsked, 2, __ATOMIC_RELEASE);
+        return &Windows;
+    }
+    while (__atomic_load_n(&WindowsAsked, __ATOMIC_ACQUIRE) != 2)
+        Sleep(0);
+    return &Windows;
 }
 
 int QueryMajorVersionAtLeast(DWORD major)

@@ -7,7 +7,20 @@
 #pragma once
 #include <windows.h>
 
-BOOL QueryWindowsVersion(LPOSVERSIONINFOA info);
+// What Windows this is, as the system says it (GetVersionExA, the longer
+// record where there is one). Every check of the version reads this one
+// record; `known` is 0 where the system could not say.
+struct WindowsFacts {
+    BOOL known;
+    DWORD platform;  // VER_PLATFORM_WIN32s, VER_PLATFORM_WIN32_WINDOWS (95, 98, Me), VER_PLATFORM_WIN32_NT
+    DWORD major;
+    DWORD minor;
+    DWORD build;             // the low word on Windows 95, 98 and Me
+    WORD servicePackMajor;   // 0 where the short record was all there was
+    char servicePack[128];  // "Service Pack 3", or empty
+};
+// The record, read from the system at the first call.
+const WindowsFacts* KnownWindows();
 // 1 when VerifyVersionInfoA finds the major version at least this one; 0
 // on systems that lack the function (before Windows 2000).
 int QueryMajorVersionAtLeast(DWORD major);
@@ -22,7 +35,7 @@ HMODULE KernelLibrary();
 // out null, which means the system itself, also when another module calls
 // setup's export without setup's start-up code ever having run.
 struct SystemFactsReplacements {
-    BOOL (*windowsVersion)(LPOSVERSIONINFOA info);
+    const WindowsFacts* windows;
     int (*majorVersionAtLeast)(DWORD major);
     BOOL (*userIsAdmin)();
     void (*localTime)(LPSYSTEMTIME time);

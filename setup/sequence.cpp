@@ -54,12 +54,10 @@ static const char* YesOrNo(int answer)
 
 static void LogWindowsFacts()
 {
-    OSVERSIONINFOA version;
-    ZeroMemory(&version, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    if (QueryWindowsVersion(&version))
-        LogStep("Windows %lu.%lu.%lu platform %lu %s", version.dwMajorVersion, version.dwMinorVersion,
-                version.dwBuildNumber & 0xFFFF, version.dwPlatformId, version.szCSDVersion);
+    const WindowsFacts* windows = KnownWindows();
+    if (windows->known)
+        LogStep("Windows %lu.%lu.%lu platform %lu %s", windows->major, windows->minor, windows->build & 0xFFFF,
+                windows->platform, windows->servicePack);
 }
 
 static void LogOffer(const char* name, const OfferOutcome* offer)

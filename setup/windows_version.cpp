@@ -5,22 +5,15 @@
 #include "text/messages.h"
 #include "resources/resource.h"
 
-static int ReadWindowsVersion(OSVERSIONINFOA* info)
-{
-    ZeroMemory(info, sizeof *info);
-    info->dwOSVersionInfoSize = sizeof *info;
-    return QueryWindowsVersion(info) != 0;
-}
-
 int JudgeWindowsVersion()
 {
-    OSVERSIONINFOA info;
-    if (!ReadWindowsVersion(&info) || info.dwPlatformId == VER_PLATFORM_WIN32s ||
-        (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && info.dwMinorVersion < 10) ||
-        (info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion < 5))
+    const WindowsFacts* windows = KnownWindows();
+    if (!windows->known || windows->platform == VER_PLATFORM_WIN32s ||
+        (windows->platform == VER_PLATFORM_WIN32_WINDOWS && windows->minor < 10) ||
+        (windows->platform == VER_PLATFORM_WIN32_NT && windows->major < 5))
         return WINDOWS_REFUSED;
     // Windows 98 and Me may work, but the user decides.
-    if (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && (info.dwMinorVersion == 10 || info.dwMinorVersion == 90))
+    if (windows->platform == VER_PLATFORM_WIN32_WINDOWS && (windows->minor == 10 || windows->minor == 90))
         return WINDOWS_UNTESTED;
     return WINDOWS_SUPPORTED;
 }
@@ -40,7 +33,7 @@ int AskAboutWindowsVersion(HWND owner, int verdict)
 
 void ClassifyWindows()
 {
-    OSVERSIONINFOA info;
-    if (ReadWindowsVersion(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion >= 6)
+    const WindowsFacts* windows = KnownWindows();
+    if (windows->known && windows->platform == VER_PLATFORM_WIN32_NT && windows->major >= 6)
         IsVistaOrLater = 1;
 }

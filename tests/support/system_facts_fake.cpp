@@ -1,8 +1,7 @@
 #include "system_facts_fake.h"
 #include "platform/system_facts.h"
 
-static OSVERSIONINFOEXA FakeVersion;
-static bool VersionFails;
+static WindowsFacts FakeWindows;
 static bool UserIsAdmin;
 static int AdminQuestions;
 static SYSTEMTIME FakeToday;
@@ -12,22 +11,10 @@ static const char* MissingFunctions[FAKED_FUNCTIONS_AT_MOST];
 static const char* StandInNames[FAKED_FUNCTIONS_AT_MOST];
 static FARPROC StandIns[FAKED_FUNCTIONS_AT_MOST];
 
-static BOOL ReportVersion(LPOSVERSIONINFOA info)
-{
-    if (VersionFails)
-        return FALSE;
-    DWORD size = info->dwOSVersionInfoSize;
-    if (size != sizeof(OSVERSIONINFOA) && size != sizeof(OSVERSIONINFOEXA))
-        return FALSE;
-    CopyMemory(info, &FakeVersion, size);
-    info->dwOSVersionInfoSize = size;
-    return TRUE;
-}
-
 // VerifyVersionInfoA compares the same record.
 static int ReportMajorVersionAtLeast(DWORD major)
 {
-    return !VersionFails && FakeVersion.dwMajorVersion >= major;
+    return FakeWindows.known && FakeWindows.major >= major;
 }
 
 static BOOL ReportAdmin()
@@ -62,11 +49,10 @@ FakeSystemFacts::FakeSystemFacts()
     ZeroMemory(MissingFunctions, sizeof MissingFunctions);
     ZeroMemory(StandInNames, sizeof StandInNames);
     SetWindows(5, 1, 2);
-    VersionFails = false;
     UserIsAdmin = true;
     AdminQuestions = 0;
     SetToday(2026, 8, 31);
-    ReplacedSystemFacts.windowsVersion = ReportVersion;
+    ReplacedSystemFacts.windows = &FakeWindows;
     ReplacedSystemFacts.majorVersionAtLeast = ReportMajorVersionAtLeast;
     ReplacedSystemFacts.userIsAdmin = ReportAdmin;
     ReplacedSystemFacts.localTime = ReportToday;
@@ -80,18 +66,18 @@ FakeSystemFacts::~FakeSystemFacts()
 
 void FakeSystemFacts::SetWindows(DWORD major, DWORD minor, WORD servicePack, DWORD platform)
 {
-    ZeroMemory(&FakeVersion, sizeof FakeVersion);
-    FakeVersion.dwMajorVersion = major;
-    FakeVersion.dwMinorVersion = minor;
-    FakeVersion.dwBuildNumber = 2600;
-    FakeVersion.dwPlatformId = platform;
-    FakeVersion.wServicePackMajor = servicePack;
-    VersionFails = false;
+    ZeroMemory(&FakeWindows, sizeof FakeWindows);
+    FakeWindows.known = TRUE;
+    FakeWindows.major = major;
+    FakeWindows.minor = minor;
+    FakeWindows.build = 2600;
+    FakeWindows.platform = platform;
+    FakeWindows.servicePackMajor = servicePack;
 }
 
 void FakeSystemFacts::FailVersionQuery()
 {
-    VersionFails = true;
+    ZeroMemory(&FakeWindows, sizeof FakeWindows);
 }
 
 void FakeSystemFacts::SetAdmin(bool admin)
