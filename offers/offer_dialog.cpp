@@ -123,7 +123,7 @@ OfferOutcome OfferOutcomeOf(INT_PTR result)
     return outcome;
 }
 
-int OfferChoiceOf(INT_PTR result, int* accepted)
+OfferChoice OfferChoiceOf(INT_PTR result, int* accepted)
 {
     if ((result & OFFER_RESULT_CONTINUE) == 0)
         return OFFER_CANCEL;

@@ -9,7 +9,7 @@
 // Esc or the close box cancels it. Lists of control ids end with 0.
 #pragma once
 #include <windows.h>
-#include "platform/offer_outcome.h"
+#include "offers/offer_outcome.h"
 
 struct OfferFonts {
     HFONT normal;  // the controls' own font, not owned
@@ -60,7 +60,7 @@ OfferOutcome OfferOutcomeOf(INT_PTR result);
 
 // The offer choice a shown dialog's result gives (OFFER_CANCEL or
 // OFFER_GO_ON); *accepted becomes 1 when the user chose to install.
-int OfferChoiceOf(INT_PTR result, int* accepted);
+OfferChoice OfferChoiceOf(INT_PTR result, int* accepted);
 
 
 // Loads each picture's bitmap and mask and subclasses its control.

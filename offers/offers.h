@@ -2,7 +2,7 @@
 // returns its OfferOutcome: OFFER_GO_ON also when no offer was made.
 #pragma once
 #include <windows.h>
-#include "platform/offer_outcome.h"
+#include "offers/offer_outcome.h"
 
 // Bits of the result an offer dialog ends with.
 #define OFFER_RESULT_CONTINUE 0x01

@@ -40,7 +40,7 @@ LauncherVerdict ClassifyLauncherExit(int browser, int exitCode)
     return verdict;
 }
 
-int InstallToolbar(int browser, int* installed)
+OfferChoice InstallToolbar(int browser, int* installed)
 {
     int exitCode = RunPartnerLauncher(PARTNER_LAUNCHER, browser == TOOLBAR_OFFER_FIREFOX ? "/tbff" : "/tbie",
                                       IDS_LAUNCHER_NOT_STARTED);

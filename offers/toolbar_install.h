@@ -3,6 +3,7 @@
 // its exit code turned into a message.
 #pragma once
 #include <windows.h>
+#include "offers/offer_outcome.h"
 
 #define PARTNER_LAUNCHER "duzorizu32.exe"
 
@@ -20,7 +21,7 @@ struct LauncherVerdict {
     UINT message;
     UINT icon;
     int installed;
-    int choice;
+    OfferChoice choice;
 };
 LauncherVerdict ClassifyLauncherExit(int browser, int exitCode);
 
@@ -28,4 +29,4 @@ LauncherVerdict ClassifyLauncherExit(int browser, int exitCode);
 // TOOLBAR_OFFER_FIREFOX) and tells the user how it went. Sets *installed to
 // 1 on success. Returns OFFER_DESKTOP_SEARCH_BLOCKED when the launcher says
 // so, else OFFER_GO_ON.
-int InstallToolbar(int browser, int* installed);
+OfferChoice InstallToolbar(int browser, int* installed);

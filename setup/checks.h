@@ -6,8 +6,8 @@
 // The Windows version check in two halves: the verdict, made without a
 // window, and what the user is shown and answers for it (1 to go on).
 enum WindowsVerdict { WINDOWS_SUPPORTED, WINDOWS_UNTESTED, WINDOWS_REFUSED };
-int JudgeWindowsVersion();
-int AskAboutWindowsVersion(HWND owner, int verdict);
+WindowsVerdict JudgeWindowsVersion();
+int AskAboutWindowsVersion(HWND owner, WindowsVerdict verdict);
 int CheckHelpViewer();
 // The judgement the help viewer check makes, without a window.
 int HelpViewerIsRecent();

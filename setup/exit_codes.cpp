@@ -1,10 +1,14 @@
 #include "setup/exit_codes.h"
 
-DWORD SetupExitCode(int ending, const InstallerResult* installer)
+DWORD SetupExitCode(const RunRecord* run)
 {
-    switch (ending) {
+    switch (run->ending) {
     case RUN_THROUGH:
-        return installer->exitCode;
+        return run->installer.outcome != INSTALLER_NOT_RUN ? run->installer.exitCode : EXIT_FAILED;
+    case RUN_PACKAGE_MISSING:
+        return EXIT_PACKAGE_MISSING;
+    case RUN_INSTALLER_UNAVAILABLE:
+        return EXIT_INSTALLER_UNAVAILABLE;
     case RUN_WINDOWS_UNSUPPORTED:
         return EXIT_WINDOWS_UNSUPPORTED;
     case RUN_ENDED_BY_USER:
@@ -15,7 +19,8 @@ DWORD SetupExitCode(int ending, const InstallerResult* installer)
         return EXIT_LOG_FAILED;
     case RUN_BAD_SWITCH:
         return EXIT_BAD_SWITCH;
-    default:
+    case RUN_FAILED:
         return EXIT_FAILED;
     }
+    return EXIT_FAILED;  // a value no ending has
 }

@@ -41,7 +41,16 @@ static void InitialiseGlobals(HINSTANCE instance)
     SetCursor(BusyCursor);
 }
 
-static int EndWithoutInstalling()
+// The package could not be handed to the Windows Installer: missing, named
+// by a path too long, or the installer itself could not be started.
+static void TellInstallerNotStarted()
+{
+    char package[PACKAGE_NAME_CHARS];
+    LoadPackageName(package);
+    ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
+}
+
+static RunEnding EndWithoutInstalling()
 {
     ShowMessage(NULL, IDS_NOT_INSTALLED, MB_ICONINFORMATION);
     return RUN_ENDED_BY_USER;
@@ -78,7 +87,7 @@ static void MakeNoOffers(RunRecord* run)
     LogOffer("registry cleaner", &run->cleaner);
 }
 
-static int MakeOffers(RunRecord* run)
+static RunEnding MakeOffers(RunRecord* run)
 {
     run->companion = OfferEmailCompanion();
     LogOffer("e-mail companion", &run->companion);
@@ -121,9 +130,9 @@ static void RunAcceptedPartnerInstallers(const RunRecord* run)
 }
 
 // The checks of the machine and the user; RUN_THROUGH when all passed.
-static int CheckMachineAndUser(RunRecord* run)
+static RunEnding CheckMachineAndUser(RunRecord* run)
 {
-    int verdict = JudgeWindowsVersion();
+    WindowsVerdict verdict = JudgeWindowsVersion();
     // Nobody is there to take the risk of an untested Windows: the engine
     // is told that this system is not supported.
     if (verdict == WINDOWS_UNTESTED && run->options.quiet) {
@@ -158,9 +167,9 @@ static int CheckMachineAndUser(RunRecord* run)
     return RUN_THROUGH;
 }
 
-static int RunSteps(RunRecord* run)
+static RunEnding RunSteps(RunRecord* run)
 {
-    int ending = CheckMachineAndUser(run);
+    RunEnding ending = CheckMachineAndUser(run);
     if (ending != RUN_THROUGH)
         return ending;
 
@@ -184,12 +193,9 @@ static int RunSteps(RunRecord* run)
     }
 
     if (!FindSourceFolder()) {
-        char package[PACKAGE_NAME_CHARS];
-        LoadPackageName(package);
         LogStep("source folder: the path of setup is too long");
-        ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, "", package);
-        run->installer.exitCode = EXIT_PACKAGE_MISSING;
-        return RUN_THROUGH;
+        TellInstallerNotStarted();
+        return RUN_PACKAGE_MISSING;
     }
     LogStep("source folder: %s", SourceFolder);
     BusyCursor = LoadCursor(NULL, IDC_WAIT);
@@ -200,10 +206,12 @@ static int RunSteps(RunRecord* run)
         return ending;
     }
 
-    run->installer = RunWindowsInstaller(&run->options);
+    RunEnding installerEnding = RunWindowsInstaller(&run->options, &run->installer);
+    if (installerEnding != RUN_THROUGH)
+        TellInstallerNotStarted();
     // Windows is shutting down: nothing more may start.
     if (run->installer.outcome == INSTALLER_RESTARTING)
-        return RUN_THROUGH;
+        return installerEnding;
 
     RunAcceptedPartnerInstallers(run);
 
@@ -214,7 +222,7 @@ static int RunSteps(RunRecord* run)
     // Reported only after everything else has run, as the last word of setup.
     if (run->toolbar.choice == OFFER_DESKTOP_SEARCH_BLOCKED)
         ShowMessage(NULL, IDS_DESKTOP_SEARCH_BLOCKED, MB_ICONWARNING);
-    return RUN_THROUGH;
+    return installerEnding;
 }
 
 static void ShowHelp()
@@ -225,7 +233,7 @@ static void ShowHelp()
 }
 
 // Before anything is changed: the help, the log and the switches.
-static int ReadyToRun(RunRecord* run, const char* arguments)
+static RunEnding ReadyToRun(RunRecord* run, const char* arguments)
 {
     SetupOptions* options = &run->options;
     if (options->logPath[0] != '\0') {
@@ -264,7 +272,7 @@ int RunSetup(HINSTANCE instance, const char* arguments)
     run.ending = ReadyToRun(&run, arguments);
     if (run.ending == RUN_THROUGH)
         run.ending = RunSteps(&run);
-    DWORD exitCode = SetupExitCode(run.ending, &run.installer);
+    DWORD exitCode = SetupExitCode(&run);
     LogStep("exit code %lu", exitCode);
     CloseRunLog();
     return (int)exitCode;

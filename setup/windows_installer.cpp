@@ -38,7 +38,7 @@ static int StartAndWait(char* commandLine, DWORD* exitCode)
     return 1;
 }
 
-int ClassifyInstallerExit(DWORD exitCode)
+InstallerOutcome ClassifyInstallerExit(DWORD exitCode)
 {
     switch (exitCode) {
     case ERROR_SUCCESS:
@@ -52,7 +52,7 @@ int ClassifyInstallerExit(DWORD exitCode)
     }
 }
 
-int InstallerInstalledProduct(int outcome)
+int InstallerInstalledProduct(InstallerOutcome outcome)
 {
     return outcome == INSTALLER_INSTALLED || outcome == INSTALLER_RESTART_NEEDED || outcome == INSTALLER_RESTARTING;
 }
@@ -97,7 +97,7 @@ static bool AppendInstallerSwitches(char* commandLine, size_t size, const SetupO
     return fits;
 }
 
-InstallerResult RunWindowsInstaller(const SetupOptions* options)
+RunEnding RunWindowsInstaller(const SetupOptions* options, InstallerResult* result)
 {
     char package[PACKAGE_NAME_CHARS];
     LoadPackageName(package);
@@ -113,20 +113,18 @@ InstallerResult RunWindowsInstaller(const SetupOptions* options)
     // is told which file setup looked for instead.
     bool present = FoundInSourceFolder(package);
 
-    InstallerResult result = {INSTALLER_NOT_STARTED, EXIT_PACKAGE_MISSING};
-    if (complete && present) {
-        LogStep("Windows Installer: %s", commandLine);
-        if (StartAndWait(commandLine, &result.exitCode)) {
-            result.outcome = ClassifyInstallerExit(result.exitCode);
-            LogStep("Windows Installer ended with %lu", result.exitCode);
-            return result;
-        }
-        result.exitCode = EXIT_INSTALLER_UNAVAILABLE;
-        LogStep("Windows Installer could not be started (error %lu)", GetLastError());
-    } else {
+    result->outcome = INSTALLER_NOT_RUN;
+    if (!complete || !present) {
         LogStep("Windows Installer not started: the package %s%s is %s", SourceFolder, package,
                 present ? "named by a path too long" : "missing");
+        return RUN_PACKAGE_MISSING;
     }
-    ShowMessage(NULL, IDS_PACKAGE_NOT_STARTED, MB_ICONWARNING, SourceFolder, package);
-    return result;
+    LogStep("Windows Installer: %s", commandLine);
+    if (!StartAndWait(commandLine, &result->exitCode)) {
+        LogStep("Windows Installer could not be started (error %lu)", GetLastError());
+        return RUN_INSTALLER_UNAVAILABLE;
+    }
+    result->outcome = ClassifyInstallerExit(result->exitCode);
+    LogStep("Windows Installer ended with %lu", result->exitCode);
+    return RUN_THROUGH;
 }

@@ -11,14 +11,15 @@
 void LoadPackageName(char* package);
 
 // What an exit code of the Windows Installer means for the rest of setup.
-int ClassifyInstallerExit(DWORD exitCode);
+InstallerOutcome ClassifyInstallerExit(DWORD exitCode);
 // 1 when the product is on the machine after an installer that ended so.
-int InstallerInstalledProduct(int outcome);
+int InstallerInstalledProduct(InstallerOutcome outcome);
 
-// Runs the installer with the switches the options ask for, and waits for
-// it; tells the user when it could not be started. The result's exit code
-// is the one setup ends with after it.
-InstallerResult RunWindowsInstaller(const SetupOptions* options);
+// Runs the installer on the package in SourceFolder with the switches the
+// options ask for, and waits for it. RUN_THROUGH when it ran (its result is
+// in *result); RUN_PACKAGE_MISSING or RUN_INSTALLER_UNAVAILABLE when it
+// could not be started, which the caller tells the user.
+RunEnding RunWindowsInstaller(const SetupOptions* options, InstallerResult* result);
 // The name of the installer's own log beside setup's: "setup.log" gives
 // "setup-installer.log". 0 when it does not fit.
 int InstallerLogPath(const char* setupLog, char* path, size_t pathSize);

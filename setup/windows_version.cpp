@@ -5,7 +5,7 @@
 #include "text/messages.h"
 #include "resources/resource.h"
 
-int JudgeWindowsVersion()
+WindowsVerdict JudgeWindowsVersion()
 {
     const WindowsFacts* windows = KnownWindows();
     if (!windows->known || windows->platform == VER_PLATFORM_WIN32s ||
@@ -18,7 +18,7 @@ int JudgeWindowsVersion()
     return WINDOWS_SUPPORTED;
 }
 
-int AskAboutWindowsVersion(HWND owner, int verdict)
+int AskAboutWindowsVersion(HWND owner, WindowsVerdict verdict)
 {
     switch (verdict) {
     case WINDOWS_REFUSED:
@@ -26,9 +26,10 @@ int AskAboutWindowsVersion(HWND owner, int verdict)
         return 0;
     case WINDOWS_UNTESTED:
         return ShowMessageText(owner, IDS_WINDOWS_UNTESTED, MB_YESNO | MB_ICONWARNING) == IDYES;
-    default:
+    case WINDOWS_SUPPORTED:
         return 1;
     }
+    return 1;
 }
 
 void ClassifyWindows()

@@ -567,7 +567,7 @@ TEST(InstallerExitCodes, OnlySuccessAndTheTwoRestartsLeaveTheProductInstalled)
 {
     struct Row {
         DWORD exitCode;
-        int outcome;
+        InstallerOutcome outcome;
         int installed;
     } rows[] = {
         {0, INSTALLER_INSTALLED, 1},          {3010, INSTALLER_RESTART_NEEDED, 1},
@@ -580,7 +580,7 @@ TEST(InstallerExitCodes, OnlySuccessAndTheTwoRestartsLeaveTheProductInstalled)
         EXPECT_EQ(row.outcome, ClassifyInstallerExit(row.exitCode));
         EXPECT_EQ(row.installed, InstallerInstalledProduct(ClassifyInstallerExit(row.exitCode)));
     }
-    EXPECT_EQ(0, InstallerInstalledProduct(INSTALLER_NOT_STARTED));
+    EXPECT_EQ(0, InstallerInstalledProduct(INSTALLER_NOT_RUN));
 }
 
 TEST(SetupSwitches, ReadWithoutRegardToCaseAndWhatIsNotUnderstoodIsNoted)
@@ -645,17 +645,37 @@ TEST(SetupSwitches, TheArgumentsFollowTheProgramNameQuotedOrNot)
 
 TEST(InstallerExitCodes, EveryEndingOfSetupHasItsCodeAndTheInstallersIsPassedOn)
 {
-    InstallerResult installer = {INSTALLER_RESTART_NEEDED, 3010};
     struct Row {
-        int ending;
+        RunEnding ending;
+        InstallerOutcome outcome;
+        DWORD installerCode;
         DWORD exitCode;
     } rows[] = {
-        {RUN_THROUGH, 3010},      {RUN_WINDOWS_UNSUPPORTED, 1150}, {RUN_ENDED_BY_USER, 1602},
-        {RUN_BLOCKED, 1618},      {RUN_LOG_FAILED, 1622},          {RUN_BAD_SWITCH, 1639},
-        {RUN_FAILED, 1603},       {RUN_FAILED + 1, 1603},
+        {RUN_THROUGH, INSTALLER_INSTALLED, 0, 0},
+        {RUN_THROUGH, INSTALLER_RESTART_NEEDED, 3010, 3010},
+        {RUN_THROUGH, INSTALLER_RESTARTING, 1641, 1641},
+        {RUN_THROUGH, INSTALLER_NOT_INSTALLED, 1602, 1602},
+        {RUN_THROUGH, INSTALLER_NOT_INSTALLED, 1625, 1625},
+        // A code the installer did not return is never passed on.
+        {RUN_THROUGH, INSTALLER_NOT_RUN, 0, 1603},
+        {RUN_PACKAGE_MISSING, INSTALLER_NOT_RUN, 0, 1619},
+        {RUN_INSTALLER_UNAVAILABLE, INSTALLER_NOT_RUN, 0, 1601},
+        {RUN_WINDOWS_UNSUPPORTED, INSTALLER_NOT_RUN, 0, 1150},
+        {RUN_ENDED_BY_USER, INSTALLER_NOT_RUN, 0, 1602},
+        {RUN_BLOCKED, INSTALLER_NOT_RUN, 0, 1618},
+        {RUN_LOG_FAILED, INSTALLER_NOT_RUN, 0, 1622},
+        {RUN_BAD_SWITCH, INSTALLER_NOT_RUN, 0, 1639},
+        {RUN_FAILED, INSTALLER_NOT_RUN, 0, 1603},
+        {(RunEnding)(RUN_FAILED + 1), INSTALLER_NOT_RUN, 0, 1603},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.exitCode, SetupExitCode(row.ending, &installer)) << row.ending;
+    for (const Row& row : rows) {
+        RunRecord run;
+        ZeroMemory(&run, sizeof run);
+        run.ending = row.ending;
+        run.installer.outcome = row.outcome;
+        run.installer.exitCode = row.installerCode;
+        EXPECT_EQ(row.exitCode, SetupExitCode(&run)) << row.ending << " " << row.installerCode;
+    }
 }
 
 TEST(InstallerExitCodes, TheInstallersLogIsNamedAfterSetupsInItsFolder)

@@ -6,12 +6,14 @@
 // Offer choices: go on (also when no offer was made), the user closed the
 // offer dialog and setup ends, or (toolbar only) the partner launcher said
 // that the desktop search had been uninstalled without a restart.
-#define OFFER_GO_ON 1
-#define OFFER_CANCEL 2
-#define OFFER_DESKTOP_SEARCH_BLOCKED 7
+enum OfferChoice {
+    OFFER_GO_ON = 1,
+    OFFER_CANCEL = 2,
+    OFFER_DESKTOP_SEARCH_BLOCKED = 7,
+};
 
 struct OfferOutcome {
-    int choice;
+    OfferChoice choice;
     int shown;      // its dialog was shown to the user
     int accepted;   // the user chose to install the partner's product
     int isFirefox;  // toolbar: the variant for Firefox was shown
