@@ -1,4 +1,5 @@
 #include "offers/eligibility.h"
+#include "offers/offer_holds.h"
 #include "offers/toolbar_install.h"
 #include "ffcompat/ffcompat.h"
 #include "platform/globals.h"

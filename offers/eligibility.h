@@ -34,11 +34,3 @@ int IsWindows6OrLater();
 // The machine-wide test write under the toolbar's key; the registry is
 // left as it was found.
 int CanWriteToolbarKey();
-
-// Offer holds: REG_DWORD values named after a program's company, holding
-// the day (yyyymmdd, local calendar) on which the hold ends.
-#define OFFER_HOLD_KEY "SOFTWARE\\Google\\No Toolbar Offer Until"
-void PurgeExpiredOfferHolds();
-// 1 when this program may make the offer (and now holds it for six
-// months), 0 when its own hold is in force.
-int ClaimToolbarOffer();

@@ -10,26 +10,12 @@
 #pragma once
 #include <windows.h>
 #include "offers/offer_outcome.h"
+#include "offers/offer_picture.h"
 
 struct OfferFonts {
     HFONT normal;  // the controls' own font, not owned
     HFONT bold;    // made from it, owned from WM_INITDIALOG to WM_DESTROY
 };
-
-// A static control whose painting is replaced by a bitmap whose black
-// pixels are transparent. A list of them ends with a record whose controlId
-// is 0. While the dialog is shown, the record hangs on its control as a
-// window property; the bitmaps are loaded when the dialog opens and deleted
-// when the control is destroyed.
-struct OfferPicture {
-    int controlId;
-    WORD bitmapId;
-    HBITMAP picture;
-    HBITMAP mask;  // white where the picture is black
-    WNDPROC previousProc;
-};
-
-#define OFFER_PICTURE_PROPERTY "_OFFER_PICTURE_"
 
 // Two controls at most, and the 0 that ends the list.
 #define OFFER_LIST_IDS 3
@@ -63,5 +49,3 @@ OfferOutcome OfferOutcomeOf(INT_PTR result);
 OfferChoice OfferChoiceOf(INT_PTR result, int* accepted);
 
 
-// Loads each picture's bitmap and mask and subclasses its control.
-void ShowOfferPictures(HWND dialog, OfferPicture* pictures);

@@ -1,4 +1,4 @@
-#include "offers/eligibility.h"
+#include "offers/offer_holds.h"
 #include "platform/ansi_path.h"
 #include "platform/system_facts.h"
 #include "offers/company_name.h"

@@ -1,4 +1,4 @@
-#include "offers/offer_dialog.h"
+#include "offers/offer_picture.h"
 #include "platform/globals.h"
 #include "platform/owned.h"
 

@@ -1,3 +1,4 @@
+#include "offers/registry_cleaner.h"
 #include "offers/offers.h"
 #include "offers/offer_dialog.h"
 #include "offers/partner_program.h"

@@ -3,7 +3,14 @@
 // black pixels are transparent.
 #pragma once
 #include <windows.h>
-#include "offers/offers.h"
+#include "offers/offer_outcome.h"
+
+// Bits of the result an offer dialog ends with.
+#define OFFER_RESULT_CONTINUE 0x01
+#define OFFER_RESULT_INSTALL 0x02
+
+// The toolbar offer step: decides, shows and installs an accepted toolbar.
+OfferOutcome OfferBrowserToolbar();
 
 // Shows the offer for the browser (TOOLBAR_OFFER_IE or TOOLBAR_OFFER_FIREFOX)
 // and returns the dialog's result: OFFER_RESULT_CONTINUE and

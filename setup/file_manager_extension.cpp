@@ -1,4 +1,4 @@
-#include "setup/checks.h"
+#include "setup/file_manager_extension.h"
 #include "platform/globals.h"
 #include "text/messages.h"
 #include "setup/file_wait.h"

@@ -1,4 +1,4 @@
-#include "setup/checks.h"
+#include "setup/help_viewer.h"
 #include "setup/file_version.h"
 #include "platform/globals.h"
 #include "text/window.h"

@@ -1,4 +1,4 @@
-#include "setup/machine_probes.h"
+#include "setup/registry_probe.h"
 #include "platform/owned.h"
 
 // Read, set-value and create-subkey access: what installing class

@@ -1,4 +1,4 @@
-#include "setup/checks.h"
+#include "setup/running_copies.h"
 #include "platform/globals.h"
 #include "text/messages.h"
 #include "resources/resource.h"

@@ -1,5 +1,4 @@
-#include "setup/checks.h"
-#include "setup/machine_probes.h"
+#include "setup/windows_version.h"
 #include "platform/globals.h"
 #include "platform/system_facts.h"
 #include "text/messages.h"

@@ -20,6 +20,7 @@
 #include "scenario.h"
 #include "registry_sandbox.h"
 #include "offers/eligibility.h"
+#include "offers/offer_holds.h"
 
 static const char* PlainFolder = "C:\\Plain";
 static const char* PackageFixture = "product-14.0\\TARVEX140.MSI";

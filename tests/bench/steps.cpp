@@ -11,10 +11,13 @@
 #include <algorithm>
 #include <vector>
 #include "platform/globals.h"
-#include "setup/machine_probes.h"
 #include "setup/dll_search.h"
 #include "platform/optional_functions.h"
-#include "setup/checks.h"
+#include "setup/windows_version.h"
+#include "setup/help_viewer.h"
+#include "setup/running_copies.h"
+#include "setup/file_manager_extension.h"
+#include "setup/registry_probe.h"
 #include "setup/report.h"
 #include "setup/browser_entries.h"
 #include "offers/offers.h"

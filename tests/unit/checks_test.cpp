@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "setup/checks.h"
+#include "setup/windows_version.h"
+#include "setup/help_viewer.h"
+#include "setup/running_copies.h"
+#include "setup/file_manager_extension.h"
+#include "setup/registry_probe.h"
 #include "setup/command_line.h"
 #include "setup/exit_codes.h"
 #include "setup/file_version.h"
-#include "setup/machine_probes.h"
 #include "setup/windows_installer.h"
 #include "platform/globals.h"
 #include "registry_sandbox.h"

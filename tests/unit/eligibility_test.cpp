@@ -8,6 +8,7 @@
 #include <string.h>
 #include <string>
 #include "offers/eligibility.h"
+#include "offers/offer_holds.h"
 #include "ffcompat/ffcompat.h"
 #include "platform/globals.h"
 #include "platform/registry_text.h"

@@ -1,5 +1,4 @@
-// Checks of the machine and the user that run before any offer: each
-// returns 1 to go on, 0 when setup must end (the user has been told).
+// Which Windows this is, as the checks before any offer judge it.
 #pragma once
 #include <windows.h>
 
@@ -8,8 +7,7 @@
 enum WindowsVerdict { WINDOWS_SUPPORTED, WINDOWS_UNTESTED, WINDOWS_REFUSED };
 WindowsVerdict JudgeWindowsVersion();
 int AskAboutWindowsVersion(HWND owner, WindowsVerdict verdict);
-int CheckHelpViewer();
-// The judgement the help viewer check makes, without a window.
-int HelpViewerIsRecent();
-int WaitForRunningCopies();
-int UnloadFileManagerExtension();
+
+// Sets IsVistaOrLater on the NT platform from major version 6 on; never
+// clears it.
+void ClassifyWindows();
