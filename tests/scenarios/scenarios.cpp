@@ -208,8 +208,10 @@ void LogFolder()
 }
 
 const char* const QuietWithLog = "/quiet /norestart /log C:\\logs\\setup.log";
+// What an unattended run's installer starts with: no error box of the
+// system's for a missing disk either.
 const std::string QuietInstaller =
-    "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet (before the product)";
+    "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qn (before the product, error mode 0x8001)";
 
 // The cleaner accepted and started after the product; its DLL still lets
 // it be offered afterwards, so the report says it is not installed.
@@ -472,8 +474,8 @@ const std::vector<Scenario>& AllScenarios()
          XPWithEveryPartner().With(LogFolder),
          {},
          Expected()
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /norestart /l*v "
-                    "\"C:\\logs\\setup-installer.log\" (before the product)"})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qn REBOOT=ReallySuppress /l*v "
+                    "\"C:\\logs\\setup-installer.log\" (before the product, error mode 0x8001)"})
              .Installs()
              .Logs({"started with: /quiet /norestart /log C:\\logs\\setup.log", "Windows 5.1.2600 platform 2",
                     "Windows version: supported", "HTML Help viewer recent enough: yes",
@@ -481,7 +483,7 @@ const std::vector<Scenario>& AllScenarios()
                     "installed version before: 0.0.0.0", "source folder: C:\\Downloads\\",
                     "e-mail companion offer: not made, unattended run", "toolbar offer: not made, unattended run",
                     "registry cleaner offer: not made, unattended run",
-                    "Windows Installer: msiexec /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /norestart /l*v",
+                    "Windows Installer: msiexec /i \"C:\\Downloads\\TARVEX140.MSI\" /qn REBOOT=ReallySuppress /l*v",
                     "Windows Installer ended with 0", "exit code 0"}),
          QuietWithLog},
 
@@ -490,7 +492,8 @@ const std::vector<Scenario>& AllScenarios()
          XPWithEveryPartner(),
          {},
          Expected()
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /passive (before the product)"})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qb!- REBOOTPROMPT=S "
+                    "(before the product, error mode 0x8001)"})
              .Installs(),
          "/passive"},
 

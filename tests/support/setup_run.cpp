@@ -66,9 +66,11 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     // Wine's 32-bit mode on a busy machine has been seen to refuse a start
     // once; a second try tells such a refusal from a program that cannot run.
+    // Setup starts with the default error mode, as from Explorer, not with
+    // the one GoogleTest gives the test program.
     bool started = false;
     for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-        started = CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
+        started = CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, CREATE_DEFAULT_ERROR_MODE, NULL,
                                  currentFolder.empty() ? NULL : currentFolder.c_str(), &startup, &process) != 0;
         if (!started) {
             fprintf(stderr, "setup_run: %s did not start (error %lu)\n", program.c_str(), GetLastError());
