@@ -190,6 +190,12 @@ void WithoutRestrictedDllSearch()
     SetEnvironmentVariableA("TARVEX_SETUP_LACKS", "SetDefaultDllDirectories");
 }
 
+// No program answers for web addresses: the shell has no command for them.
+void NoWebBrowser()
+{
+    DeleteTree(HKEY_CLASSES_ROOT, "http\\shell");
+}
+
 // The typical machine with every partner's files beside setup and the
 // product's installer replaced by the recorder, which installs the package.
 Machine XPWithEveryPartner()
@@ -467,6 +473,23 @@ const std::vector<Scenario>& AllScenarios()
          XPWithCleanerAndItsLibrary().With(WithoutRestrictedDllSearch),
          {Press(IDOK)},
          CleanerInstalledWithItsLibrary()},
+
+        {"vista-dll-search",
+         "As cleaner-with-own-library, on Windows Vista with the update that brings SetDefaultDllDirectories, "
+         "where a process that called it cannot create the shell's objects: setup takes the older way, the "
+         "system's libraries loaded before anything can look for them beside it; run with a log",
+         XPWithCleanerAndItsLibrary().Windows("vista").With(LogFolder),
+         {Press(IDOK)},
+         CleanerInstalledWithItsLibrary().Logs({"Windows 6.0", "DLL search kept to the system folder: no",
+                                                "registry cleaner offer: accepted"}),
+         "/log C:\\logs\\setup.log"},
+
+        {"no-web-browser",
+         "Only the package beside setup; no program answers for web addresses: the report cannot be opened, "
+         "and setup ends without a box of the shell's",
+         XP().With(NoWebBrowser),
+         {},
+         Expected().Installs()},
 
         {"quiet",
          "The typical machine with every partner's files beside setup; an administrator deploys setup with "
