@@ -32,7 +32,9 @@ void ShellOpenBeforeExit(const char* verb, const char* file)
     SHELLEXECUTEINFOA launch;
     ZeroMemory(&launch, sizeof launch);
     launch.cbSize = sizeof launch;
-    launch.fMask = SEE_MASK_NOASYNC;
+    // No box of the shell's where no program answers for the address, as
+    // ShellExecuteA does not show one: nobody may be there to close it.
+    launch.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     launch.lpVerb = verb;
     launch.lpFile = file;
     launch.nShow = SW_SHOWNORMAL;

@@ -14,7 +14,8 @@
 HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file);
 // ShellOpen, as a process about to end must open a file or address: with
 // COM initialised on the thread, through ShellExecuteExA with
-// SEE_MASK_NOASYNC; ShellOpen itself where ole32 lacks COM.
+// SEE_MASK_NOASYNC and, as ShellExecuteA, SEE_MASK_FLAG_NO_UI; ShellOpen
+// itself where ole32 lacks COM.
 void ShellOpenBeforeExit(const char* verb, const char* file);
 // ShellExecuteExA; FALSE where the shell cannot be had.
 BOOL ShellStart(SHELLEXECUTEINFOA* launch);

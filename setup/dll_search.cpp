@@ -2,6 +2,7 @@
 #include "platform/globals.h"
 #include "platform/optional_functions.h"
 #include "platform/system_library.h"
+#include "platform/system_facts.h"
 
 // System libraries that a copy planted beside setup is known to replace,
 // because the system or the common controls load them by name; the common
@@ -14,11 +15,26 @@ static const char* const PlantableLibraries[] = {
 // Where the search cannot be kept to the system folder, the libraries that
 // would be looked for in setup's folder first are loaded from the system
 // folder by full path while nothing has asked for them yet; a later load by
-// name finds the one already loaded. A library this system lacks is no loss.
+// name finds the one already loaded. Their own dependencies are looked for
+// from the system folder too: loaded by full path alone, a library's
+// imports are searched for by name, setup's folder first. A library this
+// system lacks is no loss.
 static void PreloadPlantableLibraries()
 {
-    for (const char* library : PlantableLibraries)
-        (void)LoadSystemLibrary(library);  // kept to the end of the process
+    for (const char* library : PlantableLibraries) {
+        char path[MAX_PATH];
+        if (SystemFilePath(library, path, sizeof path))
+            (void)LoadLibraryExA(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);  // kept to the end of the process
+    }
+}
+
+// Windows Vista with the update that brings SetDefaultDllDirectories cannot
+// create the shell's objects in a process that called it: the report page
+// and the elevated start of the partners go through them.
+static bool IsWindowsVista()
+{
+    const WindowsFacts* windows = KnownWindows();
+    return windows->known && windows->platform == VER_PLATFORM_WIN32_NT && windows->major == 6 && windows->minor == 0;
 }
 
 // Setup usually starts from a download folder that may hold anything: no
@@ -27,7 +43,7 @@ static void PreloadPlantableLibraries()
 void RestrictDllSearchToSystemFolder()
 {
     SetDefaultDllDirectoriesFunction setDefault =
-        OptionalFunctionOf<SetDefaultDllDirectoriesFunction>(SET_DEFAULT_DLL_DIRECTORIES);
+        IsWindowsVista() ? NULL : OptionalFunctionOf<SetDefaultDllDirectoriesFunction>(SET_DEFAULT_DLL_DIRECTORIES);
     if (setDefault != NULL && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         DllSearchRestricted = 1;
         return;

@@ -3,14 +3,12 @@
 // line is split by setup itself), and Windows 95 ships no msvcrt.dll.
 #include <windows.h>
 #include "setup/command_line.h"
-#include "setup/dll_search.h"
 #include "setup/sequence.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState)
 {
     (void)previous;
     (void)showState;
-    RestrictDllSearchToSystemFolder();
     return RunSetup(instance, commandLine != NULL ? commandLine : "");
 }
 

@@ -9,6 +9,7 @@
 #include "setup/windows_installer.h"
 #include "setup/exit_codes.h"
 #include "setup/report.h"
+#include "setup/dll_search.h"
 #include "offers/offers.h"
 #include "offers/offer_dialog.h"
 #include "platform/optional_functions.h"
@@ -257,6 +258,7 @@ static RunEnding ReadyToRun(RunRecord* run, const char* arguments)
     }
     AnswerMessagesUnseen(options->quiet);
     LogWindowsFacts();
+    LogStep("DLL search kept to the system folder: %s", YesOrNo(DllSearchRestricted));
     return RUN_THROUGH;
 }
 
@@ -265,6 +267,12 @@ int RunSetup(HINSTANCE instance, const char* arguments)
     RunRecord run;
     ZeroMemory(&run, sizeof run);
     ReadSetupOptions(arguments, &run.options);
+    // Unattended, a path on a missing drive or an empty removable one (the
+    // installed program's, a log on a stick pulled out) fails instead of
+    // asking in a box nobody will answer. The installer inherits the mode.
+    if (run.options.quiet)
+        (void)SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    RestrictDllSearchToSystemFolder();
 
     InitialiseGlobals(instance);
     if (run.options.help) {

@@ -12,7 +12,7 @@
 // The command line as setup has always given it, and room for the switches
 // of an unattended run and the installer's own log.
 #define INSTALLER_COMMAND_CHARS 300
-#define INSTALLER_COMMAND_WITH_SWITCHES_CHARS (INSTALLER_COMMAND_CHARS + 40 + MAX_PATH + 20)
+#define INSTALLER_COMMAND_WITH_SWITCHES_CHARS (INSTALLER_COMMAND_CHARS + INSTALLER_SWITCHES_CHARS)
 
 // Answers whether the installer could be started; its exit code is put
 // into *exitCode (a failure when it cannot be read).
@@ -79,14 +79,18 @@ int InstallerLogPath(const char* setupLog, char* path, size_t pathSize)
     return AppendBounded(path, pathSize, "-installer.log") == BOUNDED_OK;
 }
 
-// msiexec's own switches for what the administrator asked of setup.
-static bool AppendInstallerSwitches(char* commandLine, size_t size, const SetupOptions* options)
+// Only the options of Windows Installer 2.0 (Windows 98, Me, 2000 and XP
+// before Service Pack 2 may have no later one): it does not know /quiet,
+// /passive or /norestart, and answers an option it does not know with its
+// usage box. /passive is basic progress without Cancel or a final box, with
+// a restart made without asking, as msiexec 3.0 spells it out.
+int AppendInstallerSwitches(char* commandLine, size_t size, const SetupOptions* options)
 {
     bool fits = true;
     if (options->quiet)
-        fits = AppendBounded(commandLine, size, options->passive ? " /passive" : " /quiet") == BOUNDED_OK;
+        fits = AppendBounded(commandLine, size, options->passive ? " /qb!- REBOOTPROMPT=S" : " /qn") == BOUNDED_OK;
     if (options->noRestart)
-        fits = fits && AppendBounded(commandLine, size, " /norestart") == BOUNDED_OK;
+        fits = fits && AppendBounded(commandLine, size, " REBOOT=ReallySuppress") == BOUNDED_OK;
     if (options->logPath[0] != '\0') {
         char installerLog[MAX_PATH];
         fits = fits && InstallerLogPath(options->logPath, installerLog, sizeof installerLog) &&

@@ -20,6 +20,11 @@ int InstallerInstalledProduct(InstallerOutcome outcome);
 // in *result); RUN_PACKAGE_MISSING or RUN_INSTALLER_UNAVAILABLE when it
 // could not be started, which the caller tells the user.
 RunEnding RunWindowsInstaller(const SetupOptions* options, InstallerResult* result);
+// Appends to the installer's command line the switches that carry out the
+// options, in forms every Windows Installer from 2.0 on accepts; 0 when
+// they do not fit. INSTALLER_SWITCHES_CHARS holds the longest.
+#define INSTALLER_SWITCHES_CHARS (64 + MAX_PATH)
+int AppendInstallerSwitches(char* commandLine, size_t size, const SetupOptions* options);
 // The name of the installer's own log beside setup's: "setup.log" gives
 // "setup-installer.log". 0 when it does not fit.
 int InstallerLogPath(const char* setupLog, char* path, size_t pathSize);

@@ -9,11 +9,18 @@
 static char MessageBuffers[MESSAGE_BUFFER_COUNT][MESSAGE_TEXT_CHARS + 1];
 static int NextMessageBuffer;
 
+static int MessagesUnseen;
+
+// Like every other box, the loader's own stays unseen in an unattended run,
+// where it would wait for nobody; the log tells instead.
 static void ReportStringFailure(const char* format, UINT id)
 {
     char text[128];
     (void)FormatBounded(text, sizeof text, format, (int)id);  // always fits
-    MessageBoxA(NULL, text, NULL, MB_ICONERROR);
+    if (MessagesUnseen)
+        LogStep("%s", text);
+    else
+        MessageBoxA(NULL, text, NULL, MB_ICONERROR);
 }
 
 const char* LoadMessageText(UINT id)
@@ -43,8 +50,6 @@ const char* LoadMessageText(UINT id)
         ++id;
     }
 }
-
-static int MessagesUnseen;
 
 void AnswerMessagesUnseen(int unseen)
 {

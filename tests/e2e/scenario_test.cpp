@@ -87,6 +87,8 @@ TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
 TEST(Scenario, WindowsInstallerBusy) { Check("windows-installer-busy"); }
 TEST(Scenario, RestartStarted) { Check("restart-started"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
+TEST(Scenario, VistaDllSearch) { Check("vista-dll-search"); }
+TEST(Scenario, NoWebBrowser) { Check("no-web-browser"); }
 TEST(Scenario, EmailCompanionInstalled) { Check("email-companion-installed"); }
 TEST(Scenario, EmailCompanionLoggedUninstall) { Check("email-companion-logged-uninstall"); }
 TEST(Scenario, EmailCompanionEmptyLocation) { Check("email-companion-empty-location"); }

@@ -136,8 +136,11 @@ Outcome Play(const Scenario& scenario, const std::string& pictureFolder, bool us
             outcome.addresses.push_back(arguments);
         } else {
             bool installed = fields.size() > 2 && fields[2] == "installed=yes";
+            std::string errorMode = fields.size() > 3 && fields[3].rfind("errormode=", 0) == 0
+                                        ? ", error mode " + fields[3].substr(10)
+                                        : "";
             outcome.programs.push_back(name + (arguments.empty() ? "" : " " + arguments) +
-                                       (installed ? " (after the product)" : " (before the product)"));
+                                       (installed ? " (after the product" : " (before the product") + errorMode + ")");
         }
     }
     return outcome;

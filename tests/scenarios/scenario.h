@@ -38,9 +38,10 @@ ExpectedWindow Message(UINT id, UINT icon, std::vector<std::string> values = {})
 
 struct Expected {
     std::vector<ExpectedWindow> windows;
-    // Partner programs in the order they ran, with their arguments and
-    // whether the product was installed by then: "duzorizu32.exe /tbie
-    // (before the product)".
+    // Partner programs in the order they ran, with their arguments,
+    // whether the product was installed by then and an error mode other
+    // than the default: "duzorizu32.exe /tbie (before the product)",
+    // "msiexec.exe /i ... /qn (before the product, error mode 0x8001)".
     std::vector<std::string> programs;
     bool productInstalled = false;
     bool addOnEntriesWritten = true;  // the browser add-on compatibility flags

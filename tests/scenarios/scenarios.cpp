@@ -193,6 +193,12 @@ void WithoutRestrictedDllSearch()
     SetEnvironmentVariableA("TARVEX_SETUP_LACKS", "SetDefaultDllDirectories");
 }
 
+// No program answers for web addresses: the shell has no command for them.
+void NoWebBrowser()
+{
+    DeleteTree(HKEY_CLASSES_ROOT, "http\\shell");
+}
+
 // The typical machine with every partner's files beside setup and the
 // product's installer replaced by the recorder, which installs the package.
 Machine XPWithEveryPartner()
@@ -211,8 +217,10 @@ void LogFolder()
 }
 
 const char* const QuietWithLog = "/quiet /norestart /log C:\\logs\\setup.log";
+// What an unattended run's installer starts with: no error box of the
+// system's for a missing disk either.
 const std::string QuietInstaller =
-    "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet (before the product)";
+    "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qn (before the product, error mode 0x8001)";
 
 // A user whose name code page 1252 lacks a letter of ("Ł"), and one
 // written in Chinese letters: the folders Windows makes for them.
@@ -512,14 +520,31 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK)},
          CleanerInstalledWithItsLibrary()},
 
+        {"vista-dll-search",
+         "As cleaner-with-own-library, on Windows Vista with the update that brings SetDefaultDllDirectories, "
+         "where a process that called it cannot create the shell's objects: setup takes the older way, the "
+         "system's libraries loaded before anything can look for them beside it; run with a log",
+         XPWithCleanerAndItsLibrary().Windows("vista").With(LogFolder),
+         {Press(IDOK)},
+         CleanerInstalledWithItsLibrary().Logs({"Windows 6.0", "DLL search kept to the system folder: no",
+                                                "registry cleaner offer: accepted"}),
+         "/log C:\\logs\\setup.log"},
+
+        {"no-web-browser",
+         "Only the package beside setup; no program answers for web addresses: the report cannot be opened, "
+         "and setup ends without a box of the shell's",
+         XP().With(NoWebBrowser),
+         {},
+         Expected().Installs()},
+
         {"quiet",
          "The typical machine with every partner's files beside setup; an administrator deploys setup with "
          "/quiet /norestart /log C:\\logs\\setup.log: no window, no offer, no partner, no page",
          XPWithEveryPartner().With(LogFolder),
          {},
          Expected()
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /norestart /l*v "
-                    "\"C:\\logs\\setup-installer.log\" (before the product)"})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qn REBOOT=ReallySuppress /l*v "
+                    "\"C:\\logs\\setup-installer.log\" (before the product, error mode 0x8001)"})
              .Installs()
              .Logs({"started with: /quiet /norestart /log C:\\logs\\setup.log", "Windows 5.1.2600 platform 2",
                     "Windows version: supported", "HTML Help viewer recent enough: yes",
@@ -527,7 +552,7 @@ const std::vector<Scenario>& AllScenarios()
                     "installed version before: 0.0.0.0", "source folder: C:\\Downloads\\",
                     "e-mail companion offer: not made, unattended run", "toolbar offer: not made, unattended run",
                     "registry cleaner offer: not made, unattended run",
-                    "Windows Installer: msiexec /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /norestart /l*v",
+                    "Windows Installer: msiexec /i \"C:\\Downloads\\TARVEX140.MSI\" /qn REBOOT=ReallySuppress /l*v",
                     "Windows Installer ended with 0", "exit code 0"}),
          QuietWithLog},
 
@@ -536,7 +561,8 @@ const std::vector<Scenario>& AllScenarios()
          XPWithEveryPartner(),
          {},
          Expected()
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /passive (before the product)"})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qb!- REBOOTPROMPT=S "
+                    "(before the product, error mode 0x8001)"})
              .Installs(),
          "/passive"},
 

@@ -70,9 +70,11 @@ SetupResult RunSetupProgram(const std::string& program, const std::vector<Answer
     std::wstring folder = WidePath(currentFolder);
     // Wine's 32-bit mode on a busy machine has been seen to refuse a start
     // once; a second try tells such a refusal from a program that cannot run.
+    // Setup starts with the default error mode, as from Explorer, not with
+    // the one GoogleTest gives the test program.
     bool started = false;
     for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-        started = CreateProcessW(WidePath(program).c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
+        started = CreateProcessW(WidePath(program).c_str(), &commandLine[0], NULL, NULL, FALSE, CREATE_DEFAULT_ERROR_MODE, NULL,
                                  folder.empty() ? NULL : folder.c_str(), &startup, &process) != 0;
         if (!started) {
             fprintf(stderr, "setup_run: %s did not start (error %lu)\n", program.c_str(), GetLastError());

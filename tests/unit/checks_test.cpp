@@ -707,3 +707,45 @@ TEST(InstallerExitCodes, TheInstallersLogIsNamedAfterSetupsInItsFolder)
             EXPECT_STREQ(row.installerLog, path);
     }
 }
+
+// Windows Installer 2.0 shows its usage box for an option it does not know
+// and waits: every switch set must come out in the forms it has.
+TEST(InstallerExitCodes, EverySwitchSetGivesTheInstallerOptionsOfWindowsInstaller2)
+{
+    std::string longLog = "C:\\logs\\" + std::string(MAX_PATH - 1 - 8 - 14, 'a') + ".log";
+    std::string longInstallerLog = longLog.substr(0, longLog.size() - 4) + "-installer.log";
+    struct Row {
+        const char* arguments;
+        std::string switches;
+    } rows[] = {
+        {"", ""},
+        {"/quiet", " /qn"},
+        {"/passive", " /qb!- REBOOTPROMPT=S"},
+        {"/norestart", " REBOOT=ReallySuppress"},
+        {"/quiet /norestart", " /qn REBOOT=ReallySuppress"},
+        {"/passive /norestart", " /qb!- REBOOTPROMPT=S REBOOT=ReallySuppress"},
+        {"/log C:\\setup.log", " /l*v \"C:\\setup-installer.log\""},
+        {"/quiet /log \"C:\\My Logs\\setup.log\"", " /qn /l*v \"C:\\My Logs\\setup-installer.log\""},
+        {"/passive /norestart /log C:\\logs\\setup.log",
+         " /qb!- REBOOTPROMPT=S REBOOT=ReallySuppress /l*v \"C:\\logs\\setup-installer.log\""},
+        {"/passive /norestart /log", " /qb!- REBOOTPROMPT=S REBOOT=ReallySuppress"},
+    };
+    std::string longest = "/passive /norestart /log " + longLog;
+    std::string longestSwitches = " /qb!- REBOOTPROMPT=S REBOOT=ReallySuppress /l*v \"" + longInstallerLog + "\"";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        SetupOptions options;
+        ReadSetupOptions(row.arguments, &options);
+        char commandLine[300 + INSTALLER_SWITCHES_CHARS] = "msiexec /i \"C:\\Downloads\\TARVEX140.MSI\"";
+        ASSERT_EQ(1, AppendInstallerSwitches(commandLine, sizeof commandLine, &options));
+        EXPECT_EQ("msiexec /i \"C:\\Downloads\\TARVEX140.MSI\"" + row.switches, commandLine);
+    }
+    // The longest switches fit beside the longest package path.
+    SetupOptions options;
+    ReadSetupOptions(longest.c_str(), &options);
+    std::string package = "msiexec /i \"" + std::string(299 - 14, 'p') + "\"";
+    char commandLine[300 + INSTALLER_SWITCHES_CHARS];
+    strcpy(commandLine, package.c_str());
+    ASSERT_EQ(1, AppendInstallerSwitches(commandLine, sizeof commandLine, &options));
+    EXPECT_EQ(package + longestSwitches, commandLine);
+}

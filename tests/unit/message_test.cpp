@@ -79,6 +79,19 @@ TEST(LoadMessageText, ReportsAMissingText)
     EXPECT_EQ("", text);
 }
 
+TEST(LoadMessageText, ShowsNoBoxOfItsOwnInAnUnattendedRun)
+{
+    AnswerMessagesUnseen(1);
+    std::string missing, tooLong;
+    std::vector<SeenWindow> seen = ShowLoaderFailure(1999, &missing);
+    std::vector<SeenWindow> seenTooLong = ShowLoaderFailure(2010, &tooLong);
+    AnswerMessagesUnseen(0);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(seenTooLong.empty());
+    EXPECT_EQ("", missing);
+    EXPECT_EQ(std::string(300, 'A'), tooLong);
+}
+
 TEST(ShowMessage, FormatsTheTextAndShowsItUnderTheSetupCaption)
 {
     Autopilot pilot(0, {Press(IDRETRY)});
