@@ -26,8 +26,8 @@ trap 'rm -f "$listing"' EXIT
 newer='^(cmov|fcmov|fcomi|fucomi|cmpxchg8b|cmpxchg16b|cpuid|rdtsc|rdmsr|wrmsr|rdpmc|rsm|sysenter|sysexit|syscall|sysret|nopl|nopw|endbr|emms|femms|pf|pi2f|pavgusb|pmulhrw|ldmxcsr|stmxcsr|fxsave|fxrstor|xsave|xrstor|xgetbv|sfence|lfence|mfence|clflush|prefetch|movnt|maskmov|fisttp|popcnt|lzcnt|tzcnt|movbe|crc32|rdrand|rdseed|andn|bextr|bls|bzhi|pdep|pext|rorx|sarx|shlx|shrx|adcx|adox)'
 registers='%(mm[0-7]|[xyz]mm[0-9]+|k[0-7])\b'
 
-instructions=$(grep -cP '^\s+[0-9a-f]+:\t' "$listing")
-found=$(grep -P '^\s+[0-9a-f]+:\t' "$listing" |
+instructions=$(grep -cP '^\s*[0-9a-f]+:\t' "$listing")
+found=$(grep -P '^\s*[0-9a-f]+:\t' "$listing" |
     awk -F'\t' '{ print $2 }' |
     sed -E 's/^((lock|rep[a-z]*|data16|addr16|[c-gs]s|notrack|bnd|xacquire|xrelease) +)+//' |
     grep -P "$newer|$registers" || true)

@@ -662,8 +662,8 @@ const std::vector<Scenario>& AllScenarios()
          XPWithEveryPartner().With(PolishUserFolder),
          {},
          Expected()
-             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /quiet /l*v \"" + PolishUser +
-                    "\\setup-installer.log\" (before the product)"})
+             .Runs({"msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" /qn /l*v \"" + PolishUser +
+                    "\\setup-installer.log\" (before the product, error mode 0x8001)"})
              .Installs()
              .LogsTo(PolishUser + "\\setup.log",
                      {"source folder: C:\\Downloads\\", "Windows Installer ended with 0", "exit code 0"}),
