@@ -18,7 +18,7 @@ int WaitForRunningCopies()
     }
     // An empty title would match any untitled window and never let go.
     char title[WINDOW_TITLE_CHARS];
-    if (LoadStringA(SetupInstance, IDS_SELF_EXTRACTOR_TITLE, title, sizeof title) <= 0)
+    if (!LoadSetupString(IDS_SELF_EXTRACTOR_TITLE, title, sizeof title))
         return 1;
     while (FindWindowA(NULL, title) != NULL) {
         if (ShowMessage(NULL, IDS_SELF_EXTRACTOR_RUNNING, MB_ICONERROR | MB_RETRYCANCEL) == IDCANCEL)

@@ -22,8 +22,6 @@
 #include "setup/installed_version.h"
 #include "resources/resource.h"
 
-#define HELP_TEXT_CHARS 2048
-
 // The common controls are loaded here rather than imported: imported, they
 // would be loaded while the process starts, before the DLL search is
 // restricted, and would take their own dependencies (the theme library) from
@@ -39,8 +37,7 @@ static void InitialiseGlobals(HINSTANCE instance)
 {
     SetupInstance = instance;
     InitialiseCommonControls();
-    if (LoadStringA(instance, IDS_CAPTION, SetupCaption, sizeof SetupCaption) <= 0)
-        SetupCaption[0] = '\0';
+    (void)LoadSetupString(IDS_CAPTION, SetupCaption, sizeof SetupCaption);
     BusyCursor = LoadCursor(NULL, IDC_ARROW);
     SetCursor(BusyCursor);
 }
@@ -229,11 +226,11 @@ static RunEnding RunSteps(RunRecord* run)
     return installerEnding;
 }
 
+// Asked for, the help is shown also beside /quiet: it comes before the
+// unattended setting is taken.
 static void ShowHelp()
 {
-    char text[HELP_TEXT_CHARS];
-    if (LoadStringA(SetupInstance, IDS_SWITCHES_HELP, text, sizeof text) > 0)
-        (void)MessageBoxA(NULL, text, SetupCaption, MB_ICONINFORMATION);
+    (void)ShowMessageText(NULL, IDS_SWITCHES_HELP, MB_ICONINFORMATION);
 }
 
 // Before anything is changed: the help, the log and the switches.

@@ -59,8 +59,7 @@ int InstallerInstalledProduct(InstallerOutcome outcome)
 
 void LoadPackageName(char* package)
 {
-    if (LoadStringA(SetupInstance, IDS_PACKAGE_NAME, package, PACKAGE_NAME_CHARS) <= 0)
-        package[0] = '\0';
+    (void)LoadSetupString(IDS_PACKAGE_NAME, package, PACKAGE_NAME_CHARS);
 }
 
 // The installer's verbose log lies beside setup's own: "setup.log" gives

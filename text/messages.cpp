@@ -11,16 +11,24 @@ static int NextMessageBuffer;
 
 static int MessagesUnseen;
 
-// Like every other box, the loader's own stays unseen in an unattended run,
-// where it would wait for nobody; the log tells instead.
+static int ShowBox(HWND owner, UINT id, const char* text, const char* caption, UINT style);
+
+// The loader's own box has the system's caption, "Error": the setup
+// caption may be the text that failed.
 static void ReportStringFailure(const char* format, UINT id)
 {
     char text[128];
     (void)FormatBounded(text, sizeof text, format, (int)id);  // always fits
-    if (MessagesUnseen)
-        LogStep("%s", text);
-    else
-        MessageBoxA(NULL, text, NULL, MB_ICONERROR);
+    (void)ShowBox(NULL, id, text, NULL, MB_ICONERROR);
+}
+
+int LoadSetupString(UINT id, char* buffer, int size)
+{
+    if (LoadStringA(SetupInstance, id, buffer, size) > 0)
+        return 1;
+    if (size > 0)
+        buffer[0] = '\0';
+    return 0;
 }
 
 const char* LoadMessageText(UINT id)
@@ -85,33 +93,32 @@ static void LogMessage(UINT id, const char* text, const char* how, int answer)
     LogStep("message %u %s, answered %d: %s", id, how, answer, line);
 }
 
-static int ShowBox(HWND owner, UINT id, const char* text, UINT style)
+// Every message box of setup is shown here, so that in an unattended run
+// none is, and the log has each one either way.
+static int ShowBox(HWND owner, UINT id, const char* text, const char* caption, UINT style)
 {
     if (MessagesUnseen) {
         int answer = UnseenAnswer(style);
         LogMessage(id, text, "not shown (unattended run)", answer);
         return answer;
     }
-    int answer = MessageBoxA(owner, text, SetupCaption, style);
+    int answer = MessageBoxA(owner, text, caption, style);
     LogMessage(id, text, "shown", answer);
     return answer;
 }
 
 int ShowMessageText(HWND owner, UINT id, UINT style)
 {
-    return ShowBox(owner, id, LoadMessageText(id), style);
+    return ShowBox(owner, id, LoadMessageText(id), SetupCaption, style);
 }
 
 int ShowMessage(HWND owner, UINT id, UINT style, ...)
 {
-    char format[MESSAGE_TEXT_CHARS];
-    if (LoadStringA(SetupInstance, id, format, sizeof format) <= 0)
-        format[0] = '\0';
-
+    const char* format = LoadMessageText(id);
     char text[MESSAGE_TEXT_CHARS + 1];
     va_list args;
     va_start(args, style);
     (void)FormatBoundedV(text, sizeof text, format, args);  // a longer text is cut
     va_end(args);
-    return ShowBox(owner, id, text, style);
+    return ShowBox(owner, id, text, SetupCaption, style);
 }
