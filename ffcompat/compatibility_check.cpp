@@ -1,4 +1,6 @@
+#include "ffcompat/compatibility_check.h"
 #include "ffcompat/ffcompat.h"
+#include "ffcompat/toolbar_scan.h"
 #include "platform/registry_text.h"
 #include "platform/system_facts.h"
 #include "platform/owned.h"

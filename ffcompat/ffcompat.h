@@ -17,23 +17,3 @@
 // 1 only on a supported Windows, for an administrator, with no Firefox;
 // the flags above are stored through the pointer unless it is null.
 extern "C" BOOL WINAPI FFTBCompatibilityCheck(DWORD* flags);
-// The check itself, once the module lies where its addresses say and its
-// imports are bound.
-BOOL CheckFirefoxToolbarCompatibility(DWORD* flags);
-
-// Windows XP or later, or Windows 2000 with Service Pack 3 or later.
-int IsSupportedWindowsVersion();
-// 1 when a Firefox "CurrentVersion" was read (the machine's first, then the
-// user's); its leading number goes to *version, 0 when none was read.
-int GetFirefoxVersion(double* version);
-// 1 when the toolbar's registry id is set or the default profile's
-// extensions.cache names the toolbar's extension id.
-int IsFirefoxToolbarInstalled();
-
-// The registry texts the check reads, with their NUL.
-#define FFTB_REGISTRY_TEXT_BYTES 256
-
-// The extension id as it stands in extensions.cache.
-#define FFTB_EXTENSION_ID "{3112ca9c-de6d-4884-a869-9855de68056c}"
-// Limits of the cache file that is read at all.
-#define FFTB_CACHE_MAX_BYTES 262143u

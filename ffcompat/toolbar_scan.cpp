@@ -1,4 +1,5 @@
-#include "ffcompat/ffcompat.h"
+#include "ffcompat/toolbar_scan.h"
+#include "ffcompat/compatibility_check.h"
 #include "ffcompat/growable_text.h"
 #include "platform/registry_text.h"
 #include "platform/shell_functions.h"

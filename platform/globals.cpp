@@ -6,3 +6,7 @@ HCURSOR BusyCursor;
 char SourceFolder[SETUP_PATH_CHARS];
 int IsVistaOrLater;
 int DllSearchRestricted;
+
+int MessagesUnseen;
+HANDLE RunLogFile = INVALID_HANDLE_VALUE;
+WNDPROC SavedDialogProc;

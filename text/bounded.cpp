@@ -48,12 +48,3 @@ HRESULT AppendBounded(char* dest, size_t destSize, const char* source)
         return BOUNDED_INVALID;
     return CopyChecked(dest + length, destSize - length, source, BOUNDED_MAX_COUNT);
 }
-
-HRESULT FormatBounded(char* dest, size_t destSize, const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    HRESULT result = FormatBoundedV(dest, destSize, format, args);
-    va_end(args);
-    return result;
-}

@@ -3,7 +3,6 @@
 // ANSI.
 #pragma once
 #include <windows.h>
-#include <stdarg.h>
 
 // Result of the bounded string operations (an HRESULT).
 #define BOUNDED_OK S_OK
@@ -16,9 +15,6 @@
 HRESULT CopyBounded(char* dest, size_t destSize, const char* source);
 HRESULT CopyBoundedN(char* dest, size_t destSize, const char* source, size_t maxCount);
 HRESULT AppendBounded(char* dest, size_t destSize, const char* source);
-// printf conversions %s %c %d %i %u %x %X %% with the flags - 0 # + and
-// blank, widths and precisions (digits or *) and the size letter l, as C's
-// snprintf gives them; any other conversion is refused (BOUNDED_INVALID,
-// an empty text) before an argument is read.
-HRESULT FormatBounded(char* dest, size_t destSize, const char* format, ...);
-HRESULT FormatBoundedV(char* dest, size_t destSize, const char* format, va_list args);
+
+// The formatted print of the same family.
+#include "text/format.h"

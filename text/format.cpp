@@ -11,6 +11,7 @@
 // %s, a precision on %c, %ls, or a %% with flags), is refused. The whole
 // format is checked before the first argument is taken, so a refused
 // format reads no argument at all.
+#include "text/format.h"
 #include "text/bounded.h"
 
 // The flags in the order of their bits.
@@ -257,4 +258,13 @@ HRESULT FormatBoundedV(char* dest, size_t destSize, const char* format, va_list 
     va_end(rest);
     dest[out.length] = '\0';
     return out.cut ? BOUNDED_TRUNCATED : BOUNDED_OK;
+}
+
+HRESULT FormatBounded(char* dest, size_t destSize, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    HRESULT result = FormatBoundedV(dest, destSize, format, args);
+    va_end(args);
+    return result;
 }

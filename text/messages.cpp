@@ -9,8 +9,6 @@
 static char MessageBuffers[MESSAGE_BUFFER_COUNT][MESSAGE_TEXT_CHARS + 1];
 static int NextMessageBuffer;
 
-static int MessagesUnseen;
-
 static int ShowBox(HWND owner, UINT id, const char* text, const char* caption, UINT style);
 
 // The loader's own box has the system's caption, "Error": the setup

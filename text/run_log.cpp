@@ -1,21 +1,21 @@
 #include "text/run_log.h"
+#include "platform/globals.h"
 #include "text/bounded.h"
 
 #define LOG_LINE_CHARS 1200
 #define LOG_TIME_CHARS 32
 
-static HANDLE RunLog = INVALID_HANDLE_VALUE;
 
 int OpenRunLog(const char* path)
 {
     CloseRunLog();
     // Others may read it while setup runs; the share lets a monitoring
     // engine follow it. A retry adds its lines after the earlier run's.
-    RunLog = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (RunLog == INVALID_HANDLE_VALUE)
+    RunLogFile = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (RunLogFile == INVALID_HANDLE_VALUE)
         return 0;
     // A log that has grown to 4 GiB cannot be appended to here.
-    if (SetFilePointer(RunLog, 0, NULL, FILE_END) == INVALID_SET_FILE_POINTER) {
+    if (SetFilePointer(RunLogFile, 0, NULL, FILE_END) == INVALID_SET_FILE_POINTER) {
         CloseRunLog();
         return 0;
     }
@@ -24,7 +24,7 @@ int OpenRunLog(const char* path)
 
 void LogStep(const char* format, ...)
 {
-    if (RunLog == INVALID_HANDLE_VALUE)
+    if (RunLogFile == INVALID_HANDLE_VALUE)
         return;
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -39,12 +39,12 @@ void LogStep(const char* format, ...)
     (void)AppendBounded(line, sizeof line, "\r\n");
     DWORD written;
     // Each line goes to the system at once; a failed write loses that line only.
-    (void)WriteFile(RunLog, line, (DWORD)lstrlenA(line), &written, NULL);
+    (void)WriteFile(RunLogFile, line, (DWORD)lstrlenA(line), &written, NULL);
 }
 
 void CloseRunLog()
 {
-    if (RunLog != INVALID_HANDLE_VALUE)
-        (void)CloseHandle(RunLog);
-    RunLog = INVALID_HANDLE_VALUE;
+    if (RunLogFile != INVALID_HANDLE_VALUE)
+        (void)CloseHandle(RunLogFile);
+    RunLogFile = INVALID_HANDLE_VALUE;
 }

@@ -1,12 +1,13 @@
 #include "ui/hyperlink.h"
-#include "ui/hyperlink_internal.h"
+#include "ui/hyperlink_drawing.h"
+#include "platform/globals.h"
 #include "text/bounded.h"
 #include "platform/owned.h"
 #include "platform/shell_functions.h"
 
 // All dialogs that hold links are standard dialog boxes and share one window
-// procedure, so the first one read serves for every later dialog.
-static WNDPROC SavedDialogProc;
+// procedure, so the first one read (SavedDialogProc) serves for every later
+// dialog.
 
 static LRESULT CALLBACK HyperlinkControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 

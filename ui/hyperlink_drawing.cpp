@@ -1,5 +1,5 @@
 // A link's text read, measured and its focus drawn.
-#include "ui/hyperlink_internal.h"
+#include "ui/hyperlink_drawing.h"
 #include "platform/owned.h"
 
 char* ReadControlText(const HyperlinkObject* link)

@@ -1,5 +1,6 @@
-// Setup's process-wide globals (text/globals.h) as a test sets them: for
-// the life of the object, which puts back what they held before.
+// Setup's process-wide globals (platform/globals.h), the state of a run
+// included, as a test sets them: for the life of the object, which puts
+// back what they held before (a log the test left open is closed).
 #pragma once
 #include <windows.h>
 #include "platform/globals.h"
@@ -23,4 +24,7 @@ private:
     char sourceFolder_[SETUP_PATH_CHARS];
     int vistaOrLater_;
     int dllSearchRestricted_;
+    int messagesUnseen_;
+    HANDLE runLogFile_;
+    WNDPROC savedDialogProc_;
 };

@@ -10,6 +10,8 @@
 #include "offers/eligibility.h"
 #include "offers/offer_holds.h"
 #include "ffcompat/ffcompat.h"
+#include "ffcompat/compatibility_check.h"
+#include "ffcompat/toolbar_scan.h"
 #include "platform/globals.h"
 #include "platform/registry_text.h"
 #include "text/text_scan.h"

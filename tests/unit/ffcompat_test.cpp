@@ -6,6 +6,8 @@
 #include "resource_counts.h"
 #include <string>
 #include "ffcompat/ffcompat.h"
+#include "ffcompat/compatibility_check.h"
+#include "ffcompat/toolbar_scan.h"
 #include "firefox_profile.h"
 #include "registry_sandbox.h"
 #include "system_facts_fake.h"

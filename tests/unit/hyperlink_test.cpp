@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "ui/hyperlink.h"
-#include "ui/hyperlink_internal.h"
+#include "ui/hyperlink_drawing.h"
 #include "platform/globals.h"
 #include "resources/resource.h"
 #include "setup_run.h"

@@ -12,7 +12,7 @@
 #include <vector>
 #include "text/text_scan.h"
 #include "offers/offers.h"
-#include "ui/hyperlink_internal.h"
+#include "ui/hyperlink_drawing.h"
 #include "offers/email_companion.h"
 
 namespace {

@@ -1,4 +1,5 @@
-// The pieces behind MakeHyperlink, for the files of the link and for tests.
+// The pieces behind MakeHyperlink: a link's record and its drawing, for the
+// files of the link and for tests.
 #pragma once
 #include <windows.h>
 

@@ -4,6 +4,7 @@
 // first, under a lock that two threads calling at once share, and only then
 // runs the check, which is free to use globals, strings and imports.
 #include "ffcompat/ffcompat.h"
+#include "ffcompat/compatibility_check.h"
 #include "ffcompat/own_imports.h"
 #include "ffcompat/own_relocations.h"
 
