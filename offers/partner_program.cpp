@@ -11,18 +11,10 @@ static int StartPartnerProgram(const char* fileName, const char* arguments, cons
     char path[SOURCE_FILE_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, fileName, path, sizeof path))
         return 0;
-    SHELLEXECUTEINFOA launch;
-    ZeroMemory(&launch, sizeof launch);
-    launch.cbSize = sizeof launch;
-    launch.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    launch.lpVerb = verb;
-    launch.lpFile = path;
-    launch.lpParameters = arguments;
-    launch.nShow = showCommand;
-    if (!ShellStart(&launch))
-        return 0;
-    *process->Receive() = launch.hProcess;
-    return 1;
+    return ShellStartFile(verb, path, arguments, showCommand, SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI,
+                          process->Receive())
+               ? 1
+               : 0;
 }
 
 static PartnerRun WaitForEnd(HANDLE process)

@@ -17,6 +17,24 @@ BOOL ShellStart(SHELLEXECUTEINFOA* launch)
     return execute != NULL && execute(launch);
 }
 
+BOOL ShellStartFile(const char* verb, const char* file, const char* parameters, int show, ULONG mask,
+                    HANDLE* process)
+{
+    SHELLEXECUTEINFOA launch;
+    ZeroMemory(&launch, sizeof launch);
+    launch.cbSize = sizeof launch;
+    launch.fMask = mask;
+    launch.lpVerb = verb;
+    launch.lpFile = file;
+    launch.lpParameters = parameters;
+    launch.nShow = show;
+    if (!ShellStart(&launch))
+        return FALSE;
+    if (process != NULL)
+        *process = launch.hProcess;
+    return TRUE;
+}
+
 void ShellOpenBeforeExit(const char* verb, const char* file)
 {
     // An address may be handed to a handler the shell reaches through COM or
@@ -29,16 +47,9 @@ void ShellOpenBeforeExit(const char* verb, const char* file)
         return;
     }
     HRESULT com = initialize(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    SHELLEXECUTEINFOA launch;
-    ZeroMemory(&launch, sizeof launch);
-    launch.cbSize = sizeof launch;
     // No box of the shell's where no program answers for the address, as
     // ShellExecuteA does not show one: nobody may be there to close it.
-    launch.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    launch.lpVerb = verb;
-    launch.lpFile = file;
-    launch.nShow = SW_SHOWNORMAL;
-    (void)ShellStart(&launch);
+    (void)ShellStartFile(verb, file, NULL, SW_SHOWNORMAL, SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI, NULL);
     if (SUCCEEDED(com))  // S_FALSE too: this call's own count of the library
         uninitialize();
 }

@@ -19,6 +19,11 @@ HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file);
 void ShellOpenBeforeExit(const char* verb, const char* file);
 // ShellExecuteExA; FALSE where the shell cannot be had.
 BOOL ShellStart(SHELLEXECUTEINFOA* launch);
+// ShellStart of a file with a verb, its parameters (or NULL), a show state
+// and the SEE_MASK_ flags; with SEE_MASK_NOCLOSEPROCESS the process handle
+// goes to *process. FALSE when it did not start.
+BOOL ShellStartFile(const char* verb, const char* file, const char* parameters, int show, ULONG mask,
+                    HANDLE* process);
 // 1 for an administrator, 0 for another user, -1 where the shell lacks
 // IsUserAnAdmin (before version 5.0, and Windows 2000's by name).
 int ShellUserIsAdmin();
