@@ -1,4 +1,4 @@
-// Setup's process-wide globals (text/globals.h) as a test sets them: for
+// Setup's process-wide globals (platform/globals.h) as a test sets them: for
 // the life of the object, which puts back what they held before.
 #pragma once
 #include <windows.h>
