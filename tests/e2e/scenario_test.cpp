@@ -3,8 +3,11 @@
 // registry and which address was opened. Each test has a Wine prefix of its
 // own.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <iterator>
 #include "scenario.h"
 #include "test_files.h"
+#include "test_paths.h"
 #include "wine_limits.h"
 
 // The source folder and the log's folder, which setup names by their short
@@ -65,6 +68,65 @@ static void Check(const char* name)
     }
 }
 
+// The text between start and the next end in each line that begins with
+// lineStart, sorted; a name that appears twice appears twice.
+static std::vector<std::string> NamesIn(const std::vector<std::string>& lines, const std::string& lineStart,
+                                        const std::string& start, const std::string& end)
+{
+    std::vector<std::string> names;
+    for (const std::string& line : lines) {
+        size_t from = line.find(start);
+        if (line.compare(0, lineStart.size(), lineStart) != 0 || from == std::string::npos)
+            continue;
+        from += start.size();
+        names.push_back(line.substr(from, line.find(end, from) - from));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The lines of the README's section on scenarios, up to the next section.
+static std::vector<std::string> ReadmeScenarioSection()
+{
+    std::vector<std::string> lines = ReadTextLines(TEST_SOURCE_DIR "\\README.md"), section;
+    auto line = std::find(lines.begin(), lines.end(), "## Scenarios");
+    if (line != lines.end())
+        ++line;
+    for (; line != lines.end() && line->compare(0, 3, "## ") != 0; ++line)
+        section.push_back(*line);
+    return section;
+}
+
+// The scenarios of the table that a file does not name, and the names in it
+// that are no scenario of the table or name one twice.
+static void ExpectEveryScenarioNamedOnce(const std::vector<std::string>& table, const std::vector<std::string>& named,
+                                         const char* file)
+{
+    std::vector<std::string> unnamed, unknown;
+    std::set_difference(table.begin(), table.end(), named.begin(), named.end(), std::back_inserter(unnamed));
+    std::set_difference(named.begin(), named.end(), table.begin(), table.end(), std::back_inserter(unknown));
+    EXPECT_EQ(std::vector<std::string>{}, unnamed) << "scenarios " << file << " does not name";
+    EXPECT_EQ(std::vector<std::string>{}, unknown) << "names in " << file << " that are no scenario or repeat one";
+}
+
+// A scenario that has no test below is never played by the suite, and one
+// missing from the README cannot be found by whoever reads it; a test or a
+// row naming a scenario the table lacks is left from a rename.
+TEST(ScenarioTable, EveryScenarioIsPlayedByATestAndListedInTheReadme)
+{
+    std::vector<std::string> table;
+    for (const Scenario& scenario : AllScenarios())
+        table.push_back(scenario.name);
+    std::sort(table.begin(), table.end());
+    ASSERT_EQ(table.end(), std::adjacent_find(table.begin(), table.end())) << "two scenarios of one name";
+    std::vector<std::string> source = ReadTextLines(TEST_SOURCE_DIR "\\tests\\e2e\\scenario_test.cpp");
+    ASSERT_FALSE(source.empty()) << "scenario_test.cpp not read";
+    ExpectEveryScenarioNamedOnce(table, NamesIn(source, "TEST(Scenario, ", "Check(\"", "\")"), "scenario_test.cpp");
+    std::vector<std::string> readme = ReadmeScenarioSection();
+    ASSERT_FALSE(readme.empty()) << "no section on scenarios in README.md";
+    ExpectEveryScenarioNamedOnce(table, NamesIn(readme, "| `", "| `", "`"), "README.md");
+}
+
 TEST(Scenario, Typical) { Check("typical"); }
 TEST(Scenario, Firefox) { Check("firefox"); }
 TEST(Scenario, DeclinedToolbar) { Check("declined-toolbar"); }
@@ -84,7 +146,7 @@ TEST(Scenario, PackageMissing) { Check("package-missing"); }
 TEST(Scenario, DesktopSearchBlocked) { Check("desktop-search-blocked"); }
 TEST(Scenario, WindowsInstallerCancelled) { Check("windows-installer-cancelled"); }
 TEST(Scenario, WindowsInstallerFailed) { Check("windows-installer-failed"); }
-TEST(Scenario, WindowsInstallerBusy) { Check("windows-installer-busy"); }
+TEST(Scenario, WindowsInstallerCannotOpenPackage) { Check("windows-installer-cannot-open-package"); }
 TEST(Scenario, RestartStarted) { Check("restart-started"); }
 TEST(Scenario, RestartRequired) { Check("restart-required"); }
 TEST(Scenario, VistaDllSearch) { Check("vista-dll-search"); }

@@ -99,12 +99,12 @@ void WindowsInstallerMissing()
     DeleteFileA("C:\\windows\\system32\\msiexec.exe");
 }
 
-// The typical run's end: dialog 500, the toolbar installed before the
-// product, message 1058, and the report of the installed toolbar.
+// The typical run's end: the toolbar offer, the toolbar installed before the
+// product, IDS_TOOLBAR_INSTALLED_IE, and the report of the installed toolbar.
 Expected ToolbarInstalledForInternetExplorer()
 {
     return Expected()
-        .Shows({Dialog(IDD_TOOLBAR_IE), Message(1058, Information)})
+        .Shows({Dialog(IDD_TOOLBAR_IE), Message(IDS_TOOLBAR_INSTALLED_IE, Information)})
         .Runs({"duzorizu32.exe /tbie (before the product)"})
         .Installs()
         .Reports("3pa=ggle:1&bm=1");
@@ -121,11 +121,11 @@ Machine XPWithBothPartnersInstallerEndingWith(int code)
 }
 
 // Both offers accepted, and the product's installer could not be started:
-// message 1064 and no partner.
+// IDS_PACKAGE_NOT_STARTED and no partner.
 Expected PackageNotStartedAfterBothOffers()
 {
     return Expected().Shows({Dialog(IDD_EMAIL_COMPANION), Dialog(IDD_REGISTRY_CLEANER),
-                             Message(1064, Warning, {"C:\\Downloads\\", "TARVEX140.MSI"})});
+                             Message(IDS_PACKAGE_NOT_STARTED, Warning, {"C:\\Downloads\\", "TARVEX140.MSI"})});
 }
 
 const std::string PlainInstaller = "msiexec.exe /i \"C:\\Downloads\\TARVEX140.MSI\" (before the product)";
@@ -298,7 +298,7 @@ const std::vector<Scenario>& AllScenarios()
          XPWithToolbar().Browser("firefox").With(FirefoxInstalled),
          {Press(IDOK), Press(IDOK)},
          Expected()
-             .Shows({Dialog(IDD_TOOLBAR_FIREFOX), Message(1073, Information)})
+             .Shows({Dialog(IDD_TOOLBAR_FIREFOX), Message(IDS_TOOLBAR_INSTALLED_FIREFOX, Information)})
              .Runs({"duzorizu32.exe /tbff (before the product)"})
              .Installs()
              .Reports("3pa=gglf:1&bm=1")},
@@ -341,13 +341,13 @@ const std::vector<Scenario>& AllScenarios()
          "Windows 95: setup refuses it",
          XP().Windows("win95"),
          {Press(IDOK)},
-         Expected().Shows({Message(1052, Error)}).EndsBeforeTheRegistryWork().EndsWith(1150)},
+         Expected().Shows({Message(IDS_WINDOWS_UNSUPPORTED, Error)}).EndsBeforeTheRegistryWork().EndsWith(1150)},
 
         {"windows-98-no",
          "Windows 98: setup asks whether to go on on an untested system, and the user says No",
          XP().Windows("win98"),
          {Press(IDNO)},
-         Expected().Shows({Message(1062, Warning)}).EndsBeforeTheRegistryWork().EndsWith(1602)},
+         Expected().Shows({Message(IDS_WINDOWS_UNTESTED, Warning)}).EndsBeforeTheRegistryWork().EndsWith(1602)},
 
         {"old-help-viewer",
          "Windows XP with an HTML Help control older than 4.72.7325.0; the user reads dialog 400 and presses OK",
@@ -359,20 +359,20 @@ const std::vector<Scenario>& AllScenarios()
          "Windows XP, a user who may not write the machine's class registrations",
          XP().With(NoRightToTheClassRegistrations),
          {Press(IDOK)},
-         Expected().Shows({Message(1057, Error)}).EndsBeforeTheRegistryWork().EndsWith(1603)},
+         Expected().Shows({Message(IDS_NEEDS_ADMINISTRATOR, Error)}).EndsBeforeTheRegistryWork().EndsWith(1603)},
 
         {"product-running",
          "Windows XP with Tarvex open; the user cancels setup instead of closing it",
          XP().With(ProductWindowOpen),
          {Press(IDCANCEL)},
-         Expected().Shows({Message(1025, Error)}).EndsWith(1602)},
+         Expected().Shows({Message(IDS_PRODUCT_RUNNING, Error)}).EndsWith(1602)},
 
         {"file-manager-extension",
          "Windows XP with the File Manager holding the product's old extension past the 2 s setup waits",
          XP().With(FileManagerHoldingTheExtension),
          {Press(IDOK)},
          Expected()
-             .Shows({Message(1044, Error)})
+             .Shows({Message(IDS_FILE_MANAGER_EXTENSION, Error)})
              .Runs({"winfile.exe message 1543 (before the product)"})
              .LeavesFileManagerExtension(FileManagerExtension)
              .EndsWith(1618)},
@@ -387,7 +387,7 @@ const std::vector<Scenario>& AllScenarios()
          "The typical machine; the user closes the toolbar offer with Esc",
          XPWithToolbar(),
          {Key(VK_ESCAPE), Press(IDOK)},
-         Expected().Shows({Dialog(IDD_TOOLBAR_IE), Message(1006, Information)}).EndsWith(1602)},
+         Expected().Shows({Dialog(IDD_TOOLBAR_IE), Message(IDS_NOT_INSTALLED, Information)}).EndsWith(1602)},
 
         {"windows-installer-missing",
          "Windows XP without a Windows Installer; the user accepts the e-mail companion and the registry cleaner, "
@@ -408,7 +408,7 @@ const std::vector<Scenario>& AllScenarios()
          XPWithToolbar().Partner("duzorizu32.exe:ExitCode=10"),
          {Press(IDOK), Press(IDOK)},
          Expected()
-             .Shows({Dialog(IDD_TOOLBAR_IE), Message(1070, Warning)})
+             .Shows({Dialog(IDD_TOOLBAR_IE), Message(IDS_DESKTOP_SEARCH_BLOCKED, Warning)})
              .Runs({"duzorizu32.exe /tbie (before the product)"})
              .Installs()
              .Reports("3pa=ggle:0&bm=1")},
@@ -427,7 +427,7 @@ const std::vector<Scenario>& AllScenarios()
          {Press(IDOK), Press(IDOK)},
          BothOffersThenOnlyTheInstaller(1603)},
 
-        {"windows-installer-busy",
+        {"windows-installer-cannot-open-package",
          "Windows XP; the user accepts the e-mail companion and the registry cleaner, and the product's "
          "installer cannot open its package (it ends with 1619)",
          XPWithBothPartnersInstallerEndingWith(1619),
@@ -673,7 +673,7 @@ const std::vector<Scenario>& AllScenarios()
          "The typical machine; setup is started with /? to list its switches and exit codes",
          XPWithToolbar(),
          {Press(IDOK)},
-         Expected().Shows({Message(2000, Information)}).EndsBeforeTheRegistryWork(),
+         Expected().Shows({Message(IDS_SWITCHES_HELP, Information)}).EndsBeforeTheRegistryWork(),
          "/?"},
     };
     return scenarios;

@@ -1,4 +1,4 @@
-// Replaces the system facts of text/system_facts.h for the life of the
+// Replaces the system facts of platform/system_facts.h for the life of the
 // object: the Windows version reported (or a failing query) and compared,
 // whether the user is an administrator, today's date, and which functions
 // the system's DLLs lack. Restored at the end.
