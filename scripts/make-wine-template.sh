@@ -7,7 +7,13 @@
 set -eu
 template=$(realpath -m "$1")
 source "$(dirname "$0")/wine-env.sh"
-version=3
+version=4
+[ "$(cat "$template/.complete" 2>/dev/null)" = "$version" ] && exit 0
+# Test runs started side by side all ask for the template: one makes it,
+# the others wait for it rather than make it over each other.
+mkdir -p "$(dirname "$template")"
+exec 9>"$template.lock"
+flock 9
 [ "$(cat "$template/.complete" 2>/dev/null)" = "$version" ] && exit 0
 echo "wine: making the test prefix template in $template"
 rm -rf "$template" "$template.new"
