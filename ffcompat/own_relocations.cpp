@@ -107,28 +107,26 @@ static void ApplyRelocations(BYTE* base, const RelocationBlocks* blocks, ULONG_P
     }
 }
 
-// Makes every marked page writable, keeping its protection; when one
-// refuses, those already changed get theirs back and nothing is written.
-static bool UnprotectPages(VirtualProtectFunction protect, BYTE* base, const bool* touched, DWORD pages, DWORD* kept)
-{
-    for (DWORD page = 0; page < pages; ++page) {
-        if (!touched[page] || protect(base + page * IMAGE_PAGE_BYTES, IMAGE_PAGE_BYTES, PAGE_EXECUTE_READWRITE, &kept[page]))
-            continue;
-        while (page-- > 0) {
-            if (touched[page])
-                (void)protect(base + page * IMAGE_PAGE_BYTES, IMAGE_PAGE_BYTES, kept[page], &kept[page]);
-        }
-        return false;
-    }
-    return true;
-}
-
 static void ReprotectPages(VirtualProtectFunction protect, BYTE* base, const bool* touched, DWORD pages, DWORD* kept)
 {
     for (DWORD page = 0; page < pages; ++page) {
         if (touched[page])
             (void)protect(base + page * IMAGE_PAGE_BYTES, IMAGE_PAGE_BYTES, kept[page], &kept[page]);
     }
+}
+
+// Makes every marked page writable, keeping its protection; when one
+// refuses, those already changed get theirs back and nothing is written.
+static bool UnprotectPages(VirtualProtectFunction protect, BYTE* base, const bool* touched, DWORD pages, DWORD* kept)
+{
+    for (DWORD page = 0; page < pages; ++page) {
+        if (touched[page] &&
+            !protect(base + page * IMAGE_PAGE_BYTES, IMAGE_PAGE_BYTES, PAGE_EXECUTE_READWRITE, &kept[page])) {
+            ReprotectPages(protect, base, touched, page, kept);
+            return false;
+        }
+    }
+    return true;
 }
 
 int RelocateOwnImageWhereDisplaced()

@@ -134,9 +134,9 @@ struct KeptValue {
     DWORD size;
 };
 
-enum { NO_VALUE, VALUE_KEPT, VALUE_NOT_KEPT };
+enum KeptState { NO_VALUE, VALUE_KEPT, VALUE_NOT_KEPT };
 
-static int KeepValue(HKEY key, const char* name, KeptValue* kept)
+static KeptState KeepValue(HKEY key, const char* name, KeptValue* kept)
 {
     kept->size = 0;
     LONG status = RegQueryValueExA(key, name, NULL, &kept->type, NULL, &kept->size);
@@ -157,7 +157,7 @@ static int WriteAndReadBack(HKEY key)
 {
     static const char Probe[] = "test";
     KeptValue kept;
-    int before = KeepValue(key, "test", &kept);
+    KeptState before = KeepValue(key, "test", &kept);
     if (before == VALUE_NOT_KEPT)
         return 0;  // what cannot be put back is not overwritten
     if (RegSetValueExA(key, "test", 0, REG_SZ, (const BYTE*)Probe, sizeof Probe) != ERROR_SUCCESS)

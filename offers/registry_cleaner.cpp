@@ -41,7 +41,7 @@ static HMODULE LoadPartnerDll(const char* path)
 // loaded or lacks the entry, else whether its product may be offered.
 enum PartnerCheck { CHECK_NOT_CALLED, CHECK_REFUSES, CHECK_ALLOWS };
 
-static int AskPartnerDll()
+static PartnerCheck AskPartnerDll()
 {
     char path[SOURCE_FILE_PATH_CHARS];
     if (!SourceFilePath(SourceFolder, CompatibilityDll, path, sizeof path))

@@ -11,7 +11,8 @@ HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file)
     return execute(owner, verb, file, NULL, NULL, SW_SHOWNORMAL);
 }
 
-BOOL ShellStart(SHELLEXECUTEINFOA* launch)
+// ShellExecuteExA; FALSE where the shell cannot be had.
+static BOOL ShellStart(SHELLEXECUTEINFOA* launch)
 {
     ShellExecuteExFunction execute = OptionalFunctionOf<ShellExecuteExFunction>(SHELL_EXECUTE_EX);
     return execute != NULL && execute(launch);

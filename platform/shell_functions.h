@@ -17,9 +17,7 @@ HINSTANCE ShellOpen(HWND owner, const char* verb, const char* file);
 // SEE_MASK_NOASYNC and, as ShellExecuteA, SEE_MASK_FLAG_NO_UI; ShellOpen
 // itself where ole32 lacks COM.
 void ShellOpenBeforeExit(const char* verb, const char* file);
-// ShellExecuteExA; FALSE where the shell cannot be had.
-BOOL ShellStart(SHELLEXECUTEINFOA* launch);
-// ShellStart of a file with a verb, its parameters (or NULL), a show state
+// ShellExecuteExA of a file with a verb, its parameters (or NULL), a show state
 // and the SEE_MASK_ flags; with SEE_MASK_NOCLOSEPROCESS the process handle
 // goes to *process. FALSE when it did not start.
 BOOL ShellStartFile(const char* verb, const char* file, const char* parameters, int show, ULONG mask,

@@ -8,7 +8,7 @@ SystemFactsReplacements ReplacedSystemFacts;
 // for the longer record where it has one (Windows 95 and NT 4.0 before
 // Service Pack 6 know only the short one).
 static WindowsFacts Windows;
-static int WindowsAsked;
+static bool WindowsKnown;
 
 static WindowsFacts AskWindows()
 {
@@ -43,16 +43,16 @@ const WindowsFacts* KnownWindows()
 {
     if (ReplacedSystemFacts.windows != NULL)
         return ReplacedSystemFacts.windows;
-    if (__atomic_load_n(&WindowsAsked, __ATOMIC_ACQUIRE) == 2)
+    if (__atomic_load_n(&WindowsKnown, __ATOMIC_ACQUIRE))
         return &Windows;
     WindowsFacts asked = AskWindows();
     static volatile LONG Storing;
     if (InterlockedCompareExchange(&Storing, 1, 0) == 0) {
         Windows = asked;
-        __atomic_store_n(&WindowsAsked, 2, __ATOMIC_RELEASE);
+        __atomic_store_n(&WindowsKnown, true, __ATOMIC_RELEASE);
         return &Windows;
     }
-    while (__atomic_load_n(&WindowsAsked, __ATOMIC_ACQUIRE) != 2)
+    while (!__atomic_load_n(&WindowsKnown, __ATOMIC_ACQUIRE))
         Sleep(0);
     return &Windows;
 }

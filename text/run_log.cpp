@@ -5,7 +5,6 @@
 #define LOG_LINE_CHARS 1200
 #define LOG_TIME_CHARS 32
 
-
 int OpenRunLog(const char* path)
 {
     CloseRunLog();
